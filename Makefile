@@ -1,0 +1,42 @@
+# The two everyday commands: `make run` and `make test`.
+# Both install what a fresh Debian machine lacks, then configure and build.
+
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Build, test and screenshot tools; all from Debian.
+PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
+            fonts-dejavu-core
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/pallastro
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

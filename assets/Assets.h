@@ -1,0 +1,35 @@
+#pragma once
+
+// The pictures built into the program: the sixteen portraits of the image
+// list, the program icon and the two hand pointers.
+
+#include <QCursor>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
+
+namespace Assets {
+
+constexpr int PortraitCount = 16;
+
+// Key of image-list entry 1..16 ("01_ares.jpg" ...); empty outside that range.
+QString portraitKey(int entry);
+
+// Picture of image-list entry 1..16, decoded by content (entry 11 is a GIF
+// although its key ends in ".jpg"). A null image outside 1..16 or on failure.
+QImage portrait(int entry);
+
+// Resource path of the entry, for tests and tools.
+QString portraitResourcePath(int entry);
+
+// The 32 x 32 program icon (with larger renderings where available).
+QIcon programIcon();
+QPixmap programIconPixmap();   // the 32 x 32 picture itself
+
+enum class Hand { SixteenColour, Monochrome };
+// Hand-shaped pointer, hot spot at the fingertip.
+QCursor handCursor(Hand variant);
+QImage handImage(Hand variant);
+
+} // namespace Assets

@@ -1,0 +1,65 @@
+#pragma once
+
+// Every interface to the outside world goes through this one seam, so that
+// tests can replace it: message boxes, file dialogs, opening a web address,
+// the clock, the random draw, the settings and lock locations, and ending the
+// process.
+
+#include <QDate>
+#include <QMessageBox>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+struct FileDialogRequest
+{
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;            // window title
+    QString filter;           // Qt name filter, e.g. "Pallastro (*.grn)"
+    QString defaultSuffix;    // appended when the user types no extension
+    bool confirmOverwrite = false;
+    bool mustExist = false;
+};
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box captioned with the application title ("Pallastro").
+    virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
+                                                const QString &text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // Modal file dialog; an empty result means the user cancelled.
+    virtual QString askFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+
+    // Hands the address to the desktop's default handler; false when it could not.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    virtual QDate today() = 0;
+    virtual qint64 clockMilliseconds() = 0;
+
+    virtual void seedRandom(quint64 seed) = 0;
+    // Uniform in [0, 1).
+    virtual float nextRandom() = 0;
+
+    // Full path of the per-user settings file of the named application.
+    virtual QString settingsFilePath(const QString &applicationName) = 0;
+    // Folder for the single-instance lock.
+    virtual QString lockDirectory() = 0;
+
+    // Ends the process. The real one does not return; test doubles record it.
+    virtual void endProcess(int exitCode) = 0;
+};
+
+// The seam in force. Defaults to the real platform.
+Platform &platform();
+
+// Tests install their own; nullptr restores the real one. Not owned.
+void setPlatform(Platform *replacement);
+
+// The real implementation, for tests that want to wrap parts of it.
+Platform &realPlatform();
