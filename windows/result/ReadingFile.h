@@ -1,0 +1,34 @@
+#pragma once
+
+// The saved reading (.grn): two lines, Life Path then Destiny, each the
+// decimal text of the number with every character stored as its code + 85,
+// each ended by CR LF. Free of widgets so that it can be tested and fuzzed alone.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace ReadingFile {
+
+struct Reading
+{
+    qint16 lifePath = 0;
+    qint16 destiny = 0;
+    friend bool operator==(const Reading &, const Reading &) = default;
+};
+
+// The exact bytes of a saved reading.
+QByteArray encode(const Reading &reading);
+
+// The reading in bytes, or nothing when they are not a valid reading.
+std::optional<Reading> parse(QByteArrayView bytes);
+
+// Reads and parses a file in bounded memory and time.
+std::optional<Reading> read(const QString &path);
+
+// Writes atomically: either the whole new file is there, or the old one is untouched.
+bool write(const QString &path, const Reading &reading);
+
+} // namespace ReadingFile
