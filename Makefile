@@ -7,7 +7,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build, test and screenshot tools; all from Debian.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
-            fonts-dejavu-core
+            fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
 
 .PHONY: all deps configure build run test clean
 
@@ -40,3 +40,6 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Install, package and benchmark rules.
+-include packaging/packaging.mk
