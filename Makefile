@@ -9,7 +9,7 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-sanitize clean
 
 all: build
 
@@ -43,3 +43,16 @@ clean:
 
 # Install, package and benchmark rules.
 -include packaging/packaging.mk
+
+# Everything built with AddressSanitizer and UndefinedBehaviorSanitizer, then
+# the whole suite.
+SANITIZE_BUILD ?= build-sanitize
+
+test-sanitize: deps
+	[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPALLASTRO_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
