@@ -7,7 +7,8 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build, test and screenshot tools; all from Debian.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
-            fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
+            fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
+            openbox wmctrl faketime
 
 .PHONY: all deps configure build run test test-sanitize clean
 

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# First start in a fresh home: no reminder question, the main window has the
+# focus in the name box, and the title-bar close ends the process cleanly.
+. "$(dirname "$0")/lib.sh"
+start_display
+
+step "first start asks nothing"
+start_app
+MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "the main window did not appear"
+stays_absent "Pallastro" 1 || fail "a question was asked on the first start"
+focus_window "$MAIN"
+
+step "typing goes to the name box"
+typetext "Ann"
+keys alt+f g
+RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) || fail "typing did not reach the name box (no reading)"
+
+step "title-bar close ends the process with status 0"
+wmctrl -i -c "$RESULT"
+status=$(wait_exit "$APP_PID" 10) || fail "the process kept running after the close"
+[ "$status" = 0 ] || fail "exit status $status"
+echo "ok"

@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# Shared by the end-to-end scenarios. Each scenario gets its own X server,
+# window manager, home, settings and runtime folders, starts the real binary
+# and drives it only from outside, with the keyboard and the mouse.
+
+set -euo pipefail
+
+APP=${1:?usage: scenario.sh PATH-TO-PALLASTRO}
+TITLE='Pallastro v1.0'
+MAIN_WIDTH=488
+RESULT_WIDTH=615
+ABOUT_WIDTH=388
+
+E2E_TMP=$(mktemp -d /tmp/pallastro-e2e.XXXXXX)
+export HOME=$E2E_TMP/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+export XDG_RUNTIME_DIR=$E2E_TMP/run
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# The real desktop, not the offscreen one; no desktop integration that could
+# open a browser or a portal.
+unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS || true
+export BROWSER=/bin/false
+
+APP_PIDS=()
+XVFB_PID=
+WM_PID=
+
+cleanup() {
+    local pid
+    for pid in "${APP_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$E2E_TMP"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "${DISPLAY:-}" ]; then
+        echo "windows on the screen:" >&2
+        wmctrl -lG >&2 2>/dev/null || true
+    fi
+    for log in "$E2E_TMP"/app*.log; do
+        [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
+    done
+    exit 1
+}
+
+step() { echo "-- $*"; }
+
+# An X server of our own with a window manager, so that title-bar closes and
+# focus behave as on a desktop.
+start_display() {
+    local n
+    for n in $(seq $((100 + $$ % 300)) 999); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        local i
+        for i in $(seq 100); do
+            xdpyinfo >/dev/null 2>&1 && break
+            kill -0 "$XVFB_PID" 2>/dev/null || break
+            sleep 0.05
+        done
+        if xdpyinfo >/dev/null 2>&1; then
+            openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
+            WM_PID=$!
+            for i in $(seq 100); do
+                wmctrl -m >/dev/null 2>&1 && return 0
+                sleep 0.05
+            done
+            fail "window manager did not start"
+        fi
+    done
+    fail "no X display could be started"
+}
+
+# start_app [prefix command...]: starts the program, sets APP_PID.
+start_app() {
+    local log="$E2E_TMP/app${#APP_PIDS[@]}.log"
+    "$@" "$APP" >"$log" 2>&1 &
+    APP_PID=$!
+    APP_PIDS+=("$APP_PID")
+}
+
+# Visible top-level windows named exactly NAME, optionally WIDTH pixels wide.
+windows_named() {
+    local name=$1 width=${2:-} wid w
+    for wid in $(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null); do
+        if [ -n "$width" ]; then
+            w=$(xdotool getwindowgeometry "$wid" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+            [ "$w" = "$width" ] || continue
+        fi
+        echo "$wid"
+    done
+}
+
+# wait_window NAME [WIDTH] [SECONDS]: prints the window id once it is visible.
+wait_window() {
+    local name=$1 width=${2:-} limit=${3:-15} i found
+    for i in $(seq $((limit * 20))); do
+        found=$(windows_named "$name" "$width" | head -n 1)
+        if [ -n "$found" ]; then echo "$found"; return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# wait_gone NAME [WIDTH] [SECONDS]
+wait_gone() {
+    local name=$1 width=${2:-} limit=${3:-10} i
+    for i in $(seq $((limit * 20))); do
+        [ -z "$(windows_named "$name" "$width")" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# No window named NAME shows up within SECONDS.
+stays_absent() {
+    local name=$1 limit=${2:-1} i
+    for i in $(seq $((limit * 20))); do
+        [ -n "$(windows_named "$name")" ] && return 1
+        sleep 0.05
+    done
+    return 0
+}
+
+# wait_exit PID [SECONDS]: prints the exit status; fails when it keeps running.
+wait_exit() {
+    local pid=$1 limit=${2:-10} i
+    for i in $(seq $((limit * 20))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            local status=0
+            wait "$pid" || status=$?
+            echo "$status"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# Keys to the window that has the focus, as a person types them.
+keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
+typetext() { xdotool type --clearmodifiers --delay 20 "$1"; }
+
+# focus_window WID: makes sure keystrokes reach it.
+focus_window() {
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+    sleep 0.1
+}
+
+# The first start: a fresh home has no reminder date, so no question is asked.
+start_and_wait_main() {
+    start_app "$@"
+    MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "the main window did not appear"
+    focus_window "$MAIN"
+}
+
+# Types a reading with the keyboard only: name, Tab, month, Tab, day, Tab, year.
+# enter_reading NAME MONTH-INDEX DAY YEAR
+enter_reading() {
+    local name=$1 month=$2 day=$3 year=$4
+    [ -n "$name" ] && typetext "$name"
+    keys Tab
+    repeat_key Down "$month"
+    keys Tab
+    repeat_key Down $((day - 1))
+    keys Tab
+    repeat_key Down $((year - 1900))
+}
+
+repeat_key() {
+    local key=$1 count=$2
+    [ "$count" -gt 0 ] || return 0
+    local args=() i
+    for i in $(seq "$count"); do args+=("$key"); done
+    xdotool key --clearmodifiers --delay 5 "${args[@]}"
+}
+
+# The bytes of a file as spaced upper-case hex.
+hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr 'a-f' 'A-F'; }

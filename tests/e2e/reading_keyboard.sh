@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A whole reading with the keyboard only: name, Tab through month, day, year,
+# Alt+F then G; the result window replaces the main window; stepping with the
+# buttons; Back brings an empty main window.
+. "$(dirname "$0")/lib.sh"
+start_display
+start_and_wait_main
+
+step "John Smith, 15 March 1980, by the File menu"
+enter_reading "John Smith" 2 15 1980
+keys alt+f g
+RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) || fail "the result window did not open"
+wait_gone "$TITLE" "$MAIN_WIDTH" 5 || fail "the main window stayed open"
+kill -0 "$APP_PID" || fail "the process ended on the switch"
+focus_window "$RESULT"
+
+step "Destiny 8 has two gods: >> once moves, >> again reaches the end"
+# Tab order from Back: txtLP, >> LP, << LP, << D, >> D.
+keys Tab Tab Tab Tab Tab
+keys space
+stays_absent "Pallastro" 1 || fail "the first step on the Destiny side showed a message"
+keys space
+wait_window "Pallastro" "" 5 >/dev/null || fail "no last-record message on the Destiny side"
+keys Return
+wait_gone "Pallastro" "" 5 || fail "the message did not close"
+
+step "Back brings a fresh main window"
+focus_window "$RESULT"
+keys alt+b
+MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 10) || fail "Back did not bring the main window"
+wait_gone "$TITLE" "$RESULT_WIDTH" 5 || fail "the result window stayed open"
+focus_window "$MAIN"
+keys alt+f g
+wait_window "Pallastro" "" 5 >/dev/null || fail "the new main window kept the old name"
+keys Return
+
+step "E&xit ends the process with status 0"
+focus_window "$MAIN"
+keys alt+f x
+status=$(wait_exit "$APP_PID" 10) || fail "Exit did not end the process"
+[ "$status" = 0 ] || fail "exit status $status"
+echo "ok"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# The update reminder: a stored date 15 days old brings the question at start;
+# answered No, the date is renewed and the next start asks nothing.
+. "$(dirname "$0")/lib.sh"
+start_display
+
+step "first start stores today's date"
+start_and_wait_main
+wmctrl -i -c "$MAIN"
+wait_exit "$APP_PID" 10 >/dev/null || fail "the first copy did not end"
+
+step "15 days later the question comes before the main window"
+start_app env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "+15d"
+MSG=$(wait_window "Pallastro" "" 20) || fail "no reminder question 15 days later"
+[ -z "$(windows_named "$TITLE")" ] || fail "the main window came before the question"
+focus_window "$MSG"
+keys Escape
+wait_window "$TITLE" "$MAIN_WIDTH" 10 >/dev/null || fail "no main window after the answer"
+wmctrl -c "$TITLE"
+wait_exit "$APP_PID" 10 >/dev/null || fail "the second start did not end"
+
+step "the next start, the same day, asks nothing"
+start_app env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "+15d"
+wait_window "$TITLE" "$MAIN_WIDTH" 20 >/dev/null || fail "the main window did not appear"
+stays_absent "Pallastro" 1 || fail "the question came again after No"
+echo "ok"
