@@ -19,6 +19,10 @@ struct Reading
     friend bool operator==(const Reading &, const Reading &) = default;
 };
 
+// A valid reading takes at most 16 bytes; the slack lets trailing lines
+// through while keeping every read small.
+inline constexpr qint64 MaximumFileSize = 4096;
+
 // The exact bytes of a saved reading.
 QByteArray encode(const Reading &reading);
 
