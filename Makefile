@@ -10,7 +10,7 @@ PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime
 
-.PHONY: all deps configure build run test test-sanitize clean
+.PHONY: all deps configure build run test test-sanitize clean fuzz
 
 all: build
 
@@ -57,3 +57,26 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitize/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Fuzzing of the saved-reading parser with libFuzzer (clang, ASan, UBSan);
+# not part of `make test`. FUZZ_SECONDS sets how long it runs.
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev cmake make qt6-base-dev
+
+fuzz:
+	@missing=""; \
+	for p in $(FUZZ_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+	[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  $(FUZZ_BUILD)/fuzz_readingfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -dict=fuzz/readingfile.dict \
+	    -artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/seeds
