@@ -1,0 +1,104 @@
+#!/bin/sh
+# Installs the build into a throw-away prefix and checks what a desktop
+# needs to find, list and start the program: the binary, the desktop entry,
+# the AppStream file and the themed icons, and that the two files validate.
+#
+# usage: install_tree.sh BUILD_DIR APP_ID
+set -u
+
+build=$1
+id=$2
+prefix=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-install.XXXXXX")
+trap 'rm -rf "$prefix"' EXIT
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok:   $*"; }
+
+if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
+    cat "$prefix.log"; rm -f "$prefix.log"
+    echo "FAIL: cmake --install"
+    exit 1
+fi
+rm -f "$prefix.log"
+
+# --- the binary -------------------------------------------------------------
+bin="$prefix/bin/pallastro"
+if [ -x "$bin" ] && file -L "$bin" | grep -q 'ELF.*executable'; then
+    pass "bin/pallastro is an executable"
+else
+    fail "bin/pallastro missing or not an executable"
+fi
+# An installed binary must not look for libraries in the build tree.
+if [ -x "$bin" ] && readelf -d "$bin" | grep -E 'R(UN)?PATH' | grep -q "$build"; then
+    fail "bin/pallastro keeps a run path into the build tree"
+fi
+
+# --- desktop entry ----------------------------------------------------------
+desktop="$prefix/share/applications/$id.desktop"
+if [ -f "$desktop" ]; then
+    if out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ]; then
+        pass "desktop entry validates"
+    else
+        fail "desktop-file-validate: $out"
+    fi
+    key() { sed -n "s/^$1=//p" "$desktop" | head -n 1; }
+    exec_cmd=$(key Exec | cut -d' ' -f1)
+    [ -x "$prefix/bin/$exec_cmd" ] && pass "Exec=$exec_cmd is installed" \
+        || fail "Exec=$exec_cmd does not name an installed binary"
+    [ "$(key Icon)" = "$id" ] && pass "Icon names the themed icon $id" \
+        || fail "Icon=$(key Icon), expected $id"
+else
+    fail "missing share/applications/$id.desktop"
+fi
+
+# --- AppStream --------------------------------------------------------------
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+    if out=$(appstreamcli validate --no-net "$metainfo" 2>&1); then
+        pass "metainfo validates"
+    else
+        fail "appstreamcli validate: $out"
+    fi
+    grep -q "<id>$id</id>" "$metainfo" && pass "metainfo id matches its file name" \
+        || fail "metainfo <id> is not $id"
+    grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+        && pass "metainfo launches the installed desktop entry" \
+        || fail "metainfo does not name $id.desktop as its launchable"
+    for part in '<summary>' '<description>' '<screenshot' '<release version="1.0.0"'; do
+        grep -q "$part" "$metainfo" || fail "metainfo lacks $part"
+    done
+else
+    fail "missing share/metainfo/$id.metainfo.xml"
+fi
+
+# --- icons --------------------------------------------------------------------
+hicolor="$prefix/share/icons/hicolor"
+for size in 16 24 32 48 64 128 256; do
+    png="$hicolor/${size}x${size}/apps/$id.png"
+    if [ ! -f "$png" ]; then
+        fail "missing icon ${size}x${size}"
+    elif file "$png" | grep -q "PNG image data, $size x $size,"; then
+        pass "icon ${size}x${size}"
+    else
+        fail "icon ${size}x${size} has the wrong size: $(file -b "$png")"
+    fi
+done
+svg="$hicolor/scalable/apps/$id.svg"
+if [ -f "$svg" ] && grep -q '<svg' "$svg"; then
+    pass "scalable icon"
+else
+    fail "missing or empty scalable icon"
+fi
+
+# --- nothing else -------------------------------------------------------------
+# Static libraries or headers of the build must not leak into the install.
+stray=$(cd "$prefix" && find . -type f \
+    ! -path './bin/pallastro' \
+    ! -path "./share/applications/$id.desktop" \
+    ! -path "./share/metainfo/$id.metainfo.xml" \
+    ! -path "./share/icons/hicolor/*/apps/$id.*")
+[ -z "$stray" ] && pass "no stray files" || fail "unexpected files installed: $stray"
+
+echo "$failures failure(s)"
+[ "$failures" -eq 0 ]
