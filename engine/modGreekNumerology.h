@@ -44,10 +44,17 @@ extern const std::array<qint16, 26> LetterValues;
 // Value of one character: 1..9 for A-Z / a-z, 0 for anything else.
 qint16 LetterValue(QChar c);
 
-// Repeated decimal digit sum down to one digit; 0 stays 0.
+// Repeated decimal digit sum down to one digit; 0 stays 0 and a negative
+// value, which has no digit sum, gives 0 as well.
 qint16 ReduceToDigit(qint16 n);
 
+// Digit sum of day + (monthIndex + 1) + year; 0 when that total falls outside
+// 0..32767 (the date lists never get there).
 qint16 ComputeLifePath(qint16 day, qint16 monthIndex, qint16 year);
+
+// Digit sum of the letter values of the ASCII letters in name. A letter that
+// carries a combining mark counts as accented and adds nothing; a letter that
+// would carry the sum past 32767 is skipped.
 qint16 ComputeDestiny(const QString &name);
 
 // Stores LifePathNumber, then DestinyNumber.
