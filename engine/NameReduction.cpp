@@ -64,10 +64,6 @@ qint16 ComputeDestiny(const QString &name)
         const qint16 value = LetterValue(name.at(i));
         if (value == 0)
             continue;
-        // An E followed by a combining accent is an accented letter, just as
-        // the precomposed one is, whichever form the text arrived in.
-        if (i + 1 < name.size() && name.at(i + 1).isMark())
-            continue;
         // A letter that would carry the sum past the 16-bit limit is left
         // out; a smaller one further on may still fit.
         if (sum > Int16Max - value)
