@@ -1,11 +1,106 @@
-// placeholder: replaced by the assets work
 #include "Assets.h"
+
+#include <QImageReader>
+
+#include <array>
+
 namespace Assets {
-QString portraitKey(int) { return {}; }
-QImage portrait(int) { return {}; }
-QString portraitResourcePath(int) { return {}; }
-QIcon programIcon() { return {}; }
-QPixmap programIconPixmap() { return {}; }
-QCursor handCursor(Hand) { return QCursor(Qt::PointingHandCursor); }
-QImage handImage(Hand) { return {}; }
+
+namespace {
+
+// Keys of the image list, in list order; the position in this array is the
+// entry number minus one.
+constexpr std::array<const char *, PortraitCount> PortraitKeys = {
+    "01_ares.jpg",     "02_artemis.jpg",  "03_hecate.jpg",     "04_hermes.jpg",
+    "05_hera.jpg",     "06_athena.jpg",   "07_zeus.jpg",       "08_poseidon.jpg",
+    "09_hades.jpg",    "10_demeter.jpg",  "11_hestia.jpg",     "12_hephaestus.jpg",
+    "13_prometheus.jpg", "14_apollo.jpg", "15_dionysus.jpg",   "16_aphrodite.jpg",
+};
+
+// Sizes the icon is drawn at besides the 32 x 32 picture itself.
+constexpr std::array<int, 6> ExtraIconSizes = {16, 24, 48, 64, 128, 256};
+
+// Where the index finger ends in the 32 x 32 hand pictures.
+constexpr QPoint Fingertip(11, 1);
+
+bool isPortraitEntry(int entry)
+{
+    return entry >= 1 && entry <= PortraitCount;
 }
+
+// Decodes by content: a key's extension does not have to match the data.
+QImage readByContent(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    return reader.read();
+}
+
+} // namespace
+
+QString portraitKey(int entry)
+{
+    if (!isPortraitEntry(entry))
+        return {};
+    return QString::fromLatin1(PortraitKeys[static_cast<std::size_t>(entry - 1)]);
+}
+
+QString portraitResourcePath(int entry)
+{
+    if (!isPortraitEntry(entry))
+        return {};
+    return QStringLiteral(":/portraits/") + portraitKey(entry);
+}
+
+QImage portrait(int entry)
+{
+    if (!isPortraitEntry(entry))
+        return {};
+    return readByContent(portraitResourcePath(entry));
+}
+
+QString programIconResourcePath()
+{
+    return QStringLiteral(":/icons/pallastro.png");
+}
+
+QPixmap programIconPixmap()
+{
+    return QPixmap::fromImage(readByContent(programIconResourcePath()));
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(programIconResourcePath(), QSize(32, 32));
+    for (int size : ExtraIconSizes)
+        icon.addFile(QStringLiteral(":/icons/pallastro-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QString handResourcePath(Hand variant)
+{
+    return variant == Hand::Monochrome ? QStringLiteral(":/pointers/hand-mono.png")
+                                       : QStringLiteral(":/pointers/hand16.png");
+}
+
+QImage handImage(Hand variant)
+{
+    return readByContent(handResourcePath(variant));
+}
+
+QPoint handHotSpot()
+{
+    return Fingertip;
+}
+
+QCursor handCursor(Hand variant)
+{
+    const QImage image = handImage(variant);
+    // A build without its pictures still gets a usable pointer.
+    if (image.isNull())
+        return QCursor(Qt::PointingHandCursor);
+    return QCursor(QPixmap::fromImage(image), Fingertip.x(), Fingertip.y());
+}
+
+} // namespace Assets

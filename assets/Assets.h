@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QPoint>
 #include <QString>
 
 namespace Assets {
@@ -31,5 +32,12 @@ enum class Hand { SixteenColour, Monochrome };
 // Hand-shaped pointer, hot spot at the fingertip.
 QCursor handCursor(Hand variant);
 QImage handImage(Hand variant);
+
+// The fingertip within the 32 x 32 hand picture; the same for both variants.
+QPoint handHotSpot();
+
+// Resource paths of the 32 x 32 program icon and of a hand picture.
+QString programIconResourcePath();
+QString handResourcePath(Hand variant);
 
 } // namespace Assets
