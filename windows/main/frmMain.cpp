@@ -1,3 +1,300 @@
-// placeholder: replaced by the windows work
 #include "frmMain.h"
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent) { setWindowTitle(QStringLiteral("Pallastro v1.0")); }
+
+#include "CoBrandDraw.h"
+#include "EntryCheck.h"
+#include "Promotion.h"
+#include "WindowKit.h"
+#include "frmGreekNumerologyResult.h"
+
+#include "Assets.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "Platform.h"
+#include "ReadingFile.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "modGreekNumerology.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using WindowKit::label;
+using WindowKit::linkLabel;
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Pallastro");
+
+QComboBox *dropDownList(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(false);
+    combo->setFont(Look::font(9));
+    combo->setGeometry(geometry);
+    return combo;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    WindowKit::setUpTopLevel(this, Twips::size(7320, 4605), false);
+    buildControls();
+    buildMenus();
+    WindowKit::finishTopLevel(this);
+    connectCommands();
+    Form_Load();
+    txtName->setFocus();
+}
+
+void frmMain::buildControls()
+{
+    QWidget *form = centralWidget();
+    const QCursor colourHand = Assets::handCursor(Assets::Hand::SixteenColour);
+    const QCursor monoHand = Assets::handCursor(Assets::Hand::Monochrome);
+
+    fraFullBrand = WindowKit::frame(form, "fraFullBrand", QString(), Look::windowFont(), Look::Black,
+                                    Twips::rect(68, 3720, 7185, 855), true);
+    lblFullBrand = linkLabel(fraFullBrand, "lblFullBrand", Promotion::fullBrandText(), Look::White,
+                             Twips::rect(120, 165, 6945, 615), colourHand, true);
+    lblCobrand = linkLabel(fraFullBrand, "lblCobrand", Promotion::coBrandText(), Look::White,
+                           Twips::rect(120, 160, 6945, 615), monoHand, true);
+
+    cmdOpen = WindowKit::button(form, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
+                                Look::font(9.75, true), Twips::rect(1178, 1320, 4965, 375));
+
+    fraDetails = WindowKit::frame(form, "fraDetails", QStringLiteral("Personal Details"), Look::font(9, true),
+                                  Look::Panel, Twips::rect(1178, 1875, 4965, 1815), true, Look::Cyan);
+
+    txtName = new QLineEdit(fraDetails);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setFont(Look::windowFont());
+    txtName->setGeometry(Twips::rect(1170, 405, 3585, 345));
+    // Borderless: a sunken frame looks out of place on the dark panel.
+    txtName->setFrame(false);
+
+    cboMonth = dropDownList(fraDetails, "cboMonth", Twips::rect(1170, 855, 1455, 330));
+    cboDate = dropDownList(fraDetails, "cboDate", Twips::rect(2655, 855, 735, 330));
+    cboYear = dropDownList(fraDetails, "cboYear", Twips::rect(3420, 855, 1335, 330));
+
+    cmdProceed = WindowKit::button(fraDetails, "cmdProceed", QStringLiteral("&Get My Greek Numerology Reading"),
+                                   Look::font(8.25, true), Twips::rect(1170, 1320, 3585, 375));
+
+    Label2[0] = label(fraDetails, "Label2_0", QStringLiteral("Birth Day"), Look::font(8.25, true), Look::Cyan,
+                      Twips::rect(180, 930, 900, 195));
+    WindowKit::sizeToText(Label2[0]);
+    Label1 = label(fraDetails, "Label1", QStringLiteral("Name"), Look::font(8.25, true), Look::Cyan,
+                   Twips::rect(180, 480, 555, 195));
+    WindowKit::sizeToText(Label1);
+
+    Label3 = label(form, "Label3",
+                   QStringLiteral("Know the attributes of the Greek Gods who represent your personality. "
+                                  "Just enter your name and date of birth to get started."),
+                   Look::font(8.25, true), Look::Cyan, Twips::rect(353, 600, 6615, 435), true);
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    Label61 = linkLabel(form, "Label61", Promotion::bannerText(), Look::White, Twips::rect(525, 0, 6270, 465),
+                        monoHand, false);
+
+    WindowKit::stackFrontToBack({lblFullBrand, lblCobrand});
+    WindowKit::stackFrontToBack({txtName, cboMonth, cboDate, cboYear, cmdProceed, Label2[0], Label1});
+    WindowKit::stackFrontToBack({fraFullBrand, cmdOpen, fraDetails, Label3, Label61});
+
+    // Labels and frames take no focus, so only these stops remain.
+    WindowKit::chainTabOrder({txtName, cboMonth, cboDate, cboYear, cmdProceed, cmdOpen});
+}
+
+void frmMain::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuProceed = mnuFile->addAction(QStringLiteral("&Get My Greek Numerology Reading"));
+    mnuSep1 = mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuSep2 = mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuSep3 = mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+
+    // A command of its own on the menu bar, without a submenu.
+    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+
+    mnuMakeMoney = bar->addAction(QStringLiteral("&Make Money Online"));
+    mnuMakeMoney->setVisible(false);
+    mnuMakeMoney->setEnabled(false);
+
+    const std::pair<QAction *, const char *> names[] = {
+        {mnuProceed, "mnuProceed"}, {mnuSep1, "mnuSep1"},   {mnuExit, "mnuExit"},
+        {mnuOnline, "mnuOnline"},   {mnuVisit, "mnuVisit"}, {mnuSep2, "mnuSep2"},
+        {mnuUpdate, "mnuUpdate"},   {mnuSep3, "mnuSep3"},   {mnuAbout, "mnuAbout"},
+        {mnuDonate, "mnuDonate"},   {mnuMakeMoney, "mnuMakeMoney"},
+    };
+    for (const auto &[action, name] : names)
+        action->setObjectName(QLatin1String(name));
+}
+
+void frmMain::connectCommands()
+{
+    connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelp);
+    connect(mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+}
+
+void frmMain::Form_Load()
+{
+    const QStringList months = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+    cboMonth->addItems(months);
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (int year = 1900; year <= 2050; ++year)
+        cboYear->addItem(QString::number(year));
+
+    cboMonth->setCurrentIndex(0);
+    cboDate->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
+}
+
+void frmMain::CoBrand_Randomize()
+{
+    intCoBrandRandomNumber = CoBrandDraw::numberFromDraw(platform().nextRandom());
+    switch (CoBrandDraw::frontFor(intCoBrandRandomNumber)) {
+    case CoBrandDraw::Front::FullBrand:
+        lblFullBrand->raise();
+        break;
+    case CoBrandDraw::Front::CoBrand:
+        lblCobrand->raise();
+        break;
+    case CoBrandDraw::Front::Designed:
+        break;
+    }
+}
+
+bool frmMain::ValidateEntry()
+{
+    using EntryCheck::Problem;
+    const Problem problem = EntryCheck::check(txtName->text(), cboDate->currentIndex(), cboMonth->currentIndex(),
+                                              cboYear->currentText());
+    switch (problem) {
+    case Problem::None:
+        return true;
+    case Problem::NoName:
+        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Enter Your Name"), QMessageBox::Ok);
+        txtName->setFocus();
+        return false;
+    case Problem::February:
+        platform().message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month!"),
+                           QMessageBox::Ok);
+        return false;
+    case Problem::ThirtyFirst:
+        platform().message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month !"),
+                           QMessageBox::Ok);
+        return false;
+    }
+    return false;
+}
+
+void frmMain::RunReading()
+{
+    if (!ValidateEntry())
+        return;
+
+    const QString name = EntryCheck::trimBlanks(txtName->text());
+    const auto day = qint16(cboDate->currentText().toShort());
+    const auto monthIndex = qint16(cboMonth->currentIndex());
+    const auto year = qint16(cboYear->currentText().toShort());
+    modGreekNumerology::ComputeNumbers(name, day, monthIndex, year);
+
+    SwitchToResult();
+}
+
+void frmMain::cmdProceed_Click() { RunReading(); }
+
+void frmMain::mnuProceed_Click() { RunReading(); }
+
+void frmMain::cmdOpen_Click()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = ApplicationTitle;
+    request.filter = QStringLiteral("Pallastro (*.grn)");
+    request.defaultSuffix = QStringLiteral("grn");
+    request.mustExist = true;
+
+    const QString path = platform().askFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    // Only the exact lower-case ending is taken; the dot is not required.
+    if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive)) {
+        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
+        return;
+    }
+
+    const std::optional<ReadingFile::Reading> reading = ReadingFile::read(path);
+    if (!reading) {
+        // Never pass numbers of an earlier reading off as the file's.
+        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
+        return;
+    }
+
+    modGreekNumerology::LifePathNumber = reading->lifePath;
+    modGreekNumerology::DestinyNumber = reading->destiny;
+    SwitchToResult();
+}
+
+void frmMain::SwitchToResult()
+{
+    auto *result = new frmGreekNumerologyResult;
+    result->show();
+    m_switching = true;
+    close();
+}
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::Form_Unload()
+{
+    if (m_switching)
+        return;
+    modHelp::EndProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // A close is never refused.
+    event->accept();
+    Form_Unload();
+}

@@ -1,9 +1,82 @@
 #pragma once
-// placeholder: replaced by the windows work
+
+// The input window: a name and a date of birth in, a reading out, or a
+// saved reading opened. Closing it by any way other than a switch to the
+// result window ends the program.
+
 #include <QMainWindow>
+
+class LinkLabel;
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
 class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Builds the window and loads it (Form_Load); it deletes itself when closed.
     explicit frmMain(QWidget *parent = nullptr);
+
+    // Start-up brings one of the two promotional labels to the front at random.
+    void CoBrand_Randomize();
+    qint16 intCoBrandRandomNumber = 0;
+
+    // Controls.
+    QGroupBox *fraFullBrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    QPushButton *cmdOpen = nullptr;
+    QGroupBox *fraDetails = nullptr;
+    QLineEdit *txtName = nullptr;
+    QComboBox *cboMonth = nullptr;
+    QComboBox *cboDate = nullptr;
+    QComboBox *cboYear = nullptr;
+    QPushButton *cmdProceed = nullptr;
+    QLabel *Label2[1] = {};
+    QLabel *Label1 = nullptr;
+    QLabel *Label3 = nullptr;
+    LinkLabel *Label61 = nullptr;
+
+    // Menus.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuProceed = nullptr;
+    QAction *mnuSep1 = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuOnline = nullptr;
+    QAction *mnuVisit = nullptr;
+    QAction *mnuSep2 = nullptr;
+    QAction *mnuUpdate = nullptr;
+    QAction *mnuSep3 = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuDonate = nullptr;
+    QAction *mnuMakeMoney = nullptr;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Unload();
+    void cmdProceed_Click();
+    void mnuProceed_Click();
+    void cmdOpen_Click();
+    void mnuExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectCommands();
+
+    bool ValidateEntry();
+    void RunReading();
+    // Shows the result window and closes this one without ending the program.
+    void SwitchToResult();
+
+    bool m_switching = false;
 };

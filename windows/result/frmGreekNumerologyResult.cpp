@@ -1,3 +1,392 @@
-// placeholder: replaced by the windows work
 #include "frmGreekNumerologyResult.h"
-frmGreekNumerologyResult::frmGreekNumerologyResult(QWidget *parent) : QMainWindow(parent) {}
+
+#include "GodStepper.h"
+#include "Promotion.h"
+#include "WindowKit.h"
+#include "frmMain.h"
+
+#include "Assets.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "Platform.h"
+#include "ReadingFile.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "modGreekNumerology.h"
+#include "modHelp.h"
+
+#include <QCloseEvent>
+#include <QEventLoopLocker>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using WindowKit::label;
+using WindowKit::linkLabel;
+
+qint16 frmGreekNumerologyResult::LifePathPosition = 0;
+qint16 frmGreekNumerologyResult::DestinyPosition = 0;
+
+namespace {
+
+constexpr int PortraitPixels = 120;
+// Right edge of the god's name, next to the portrait.
+const int NameRightEdge = Twips::toPixels(5310 + 2025) - 1;
+
+QPlainTextEdit *mythologyBox(QWidget *parent, const char *name, const QColor &colour)
+{
+    auto *box = new QPlainTextEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setFont(Look::windowFont());
+    box->setGeometry(Twips::rect(60, 600, 7275, 735));
+    box->setReadOnly(true);
+    // Read-only, but still a tab stop whose text can be scrolled and selected
+    // from the keyboard.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setTabChangesFocus(true);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setFrameShape(QFrame::NoFrame);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, Look::Panel);
+    palette.setColor(QPalette::Text, colour);
+    box->setPalette(palette);
+    return box;
+}
+
+QLabel *portrait(QWidget *parent, const char *name)
+{
+    auto *image = new QLabel(parent);
+    image->setObjectName(QLatin1String(name));
+    image->setGeometry(Twips::rect(7485, 0, 1800, 1800));
+    image->setScaledContents(true);
+    image->setFocusPolicy(Qt::NoFocus);
+    return image;
+}
+
+QPushButton *stepButton(QWidget *parent, const char *name, const QString &text, int left, const QString &tip)
+{
+    QPushButton *b = WindowKit::button(parent, name, text, Look::font(9, true), Twips::rect(left, 1860, 500, 300));
+    b->setToolTip(tip);
+    return b;
+}
+
+void message(QWidget *over, const QString &text)
+{
+    platform().message(over, QMessageBox::Critical, text, QMessageBox::Ok);
+}
+
+} // namespace
+
+// What one side of the window is made of, so that both sides share one drawing.
+struct frmGreekNumerologyResult::Side
+{
+    qint16 &position;
+    const QList<qint16> &gods;
+    QLabel *name;
+    QPlainTextEdit *description;
+    QLabel *portrait;
+};
+
+frmGreekNumerologyResult::frmGreekNumerologyResult(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmGreekNumerologyResult"));
+    WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
+    buildControls();
+    buildMenus();
+    WindowKit::finishTopLevel(this);
+    connectCommands();
+    Form_Load();
+    cmdBack->setFocus();
+}
+
+void frmGreekNumerologyResult::buildControls()
+{
+    QWidget *form = centralWidget();
+    const QCursor hand = Assets::handCursor(Assets::Hand::SixteenColour);
+    const QFont bold = Look::font(8.25, true);
+
+    cmdSave = WindowKit::button(form, "cmdSave", QStringLiteral("&Save"), Look::windowFont(),
+                                Twips::rect(7050, 5295, 1005, 345));
+
+    fraFullBrand = WindowKit::frame(form, "fraFullBrand", QString(), Look::windowFont(), Look::Black,
+                                    Twips::rect(30, 4980, 6945, 855), true);
+    lblCobrand = linkLabel(fraFullBrand, "lblCobrand", Promotion::coBrandText(), Look::White,
+                           Twips::rect(120, 165, 6585, 615), hand, true);
+    lblFullBrand = linkLabel(fraFullBrand, "lblFullBrand", Promotion::fullBrandText(), Look::White,
+                             Twips::rect(120, 165, 6585, 615), hand, true);
+
+    // The Destiny panel, below.
+    Frame1 = WindowKit::frame(form, "Frame1", QString(), Look::font(9.75, true), Look::Panel,
+                              Twips::rect(0, 2760, 9225, 2200), false);
+    txtD = mythologyBox(Frame1, "txtD", Look::Green);
+    cmdNextD = stepButton(Frame1, "cmdNextD", QStringLiteral(">>"), 8550, QStringLiteral("Next"));
+    cmdBackD = stepButton(Frame1, "cmdBackD", QStringLiteral("<<"), 7680, QStringLiteral("Back"));
+    lblD[0] = label(Frame1, "lblD_0", QStringLiteral("Greek Numerology Destiny Number is "), bold, Look::Green,
+                    Twips::rect(60, 60, 3735, 195));
+    lblD[3] = label(Frame1, "lblD_3", QStringLiteral("Greek Numerology Destiny Goddess(es)"), bold, Look::Green,
+                    Twips::rect(60, 375, 3915, 195));
+    WindowKit::sizeToText(lblD[3]);
+    lblD[1] = label(Frame1, "lblD_1", QString(), bold, Look::Orchid, Twips::rect(5310, 375, 2025, 195));
+    lblD[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblD[2] = label(Frame1, "lblD_2", QString(), Look::windowFont(), Look::Green,
+                    Twips::rect(60, 1350, 7275, 780), true);
+    imgD = portrait(Frame1, "imgD");
+
+    cmdPrint = WindowKit::button(form, "cmdPrint", QStringLiteral("&Print"), Look::windowFont(),
+                                 Twips::rect(5640, 8205, 1005, 345));
+    cmdPrint->setVisible(false);
+    cmdBack = WindowKit::button(form, "cmdBack", QStringLiteral("&Back"), Look::windowFont(),
+                                Twips::rect(8115, 5295, 1005, 345));
+
+    // The Life Path panel, above.
+    fraLP = WindowKit::frame(form, "fraLP", QString(), Look::font(9.75, true), Look::Panel,
+                             Twips::rect(0, 480, 9225, 2200), false);
+    cmdBackLP = stepButton(fraLP, "cmdBackLP", QStringLiteral("<<"), 7680, QStringLiteral("Back"));
+    cmdNextLP = stepButton(fraLP, "cmdNextLP", QStringLiteral(">>"), 8550, QStringLiteral("Next"));
+    txtLP = mythologyBox(fraLP, "txtLP", Look::Cyan);
+    imgLP = portrait(fraLP, "imgLP");
+    lblLP[2] = label(fraLP, "lblLP_2", QString(), Look::windowFont(), Look::Cyan,
+                     Twips::rect(60, 1350, 7275, 780), true);
+    lblLP[1] = label(fraLP, "lblLP_1", QString(), bold, Look::Orchid, Twips::rect(5310, 375, 2025, 195));
+    lblLP[1]->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    lblLP[4] = label(fraLP, "lblLP_4", QStringLiteral("Greek Numerology Life Path Goddess(es)"), bold, Look::Cyan,
+                     Twips::rect(60, 375, 4035, 195));
+    WindowKit::sizeToText(lblLP[4]);
+    lblLP[0] = label(fraLP, "lblLP_0", QStringLiteral("Greek Numerology Life Path Number is "), bold, Look::Cyan,
+                     Twips::rect(60, 60, 3855, 195));
+
+    Label61 = linkLabel(form, "Label61", Promotion::bannerText(), Look::White, Twips::rect(1365, 0, 6495, 435), hand,
+                        false);
+    // Lies below the client area, out of sight; it has no pointer of its own.
+    Label13 = linkLabel(form, "Label13", QString(), Look::LinkBlue, Twips::rect(5025, 6720, 75, 195),
+                        QCursor(Qt::ArrowCursor), false);
+
+    WindowKit::stackFrontToBack({lblCobrand, lblFullBrand});
+    WindowKit::stackFrontToBack({txtD, cmdNextD, cmdBackD, lblD[0], lblD[3], lblD[1], lblD[2], imgD});
+    WindowKit::stackFrontToBack({cmdBackLP, cmdNextLP, txtLP, imgLP, lblLP[2], lblLP[1], lblLP[4], lblLP[0]});
+    WindowKit::stackFrontToBack({cmdSave, fraFullBrand, Frame1, cmdPrint, cmdBack, fraLP, Label61, Label13});
+
+    WindowKit::chainTabOrder({cmdBack, cmdPrint, txtLP, cmdNextLP, cmdBackLP, cmdBackD, cmdNextD, txtD, cmdSave});
+}
+
+void frmGreekNumerologyResult::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
+    mnuFileSep1 = mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuHelpSep1 = mnuHelp->addSeparator();
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuHelpSep2 = mnuHelp->addSeparator();
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+
+    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+
+    mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    mnuMakeMoney->setVisible(false);
+    mnuMakeMoney->setEnabled(false);
+
+    const std::pair<QAction *, const char *> names[] = {
+        {mnuPrint, "mnuPrint"},       {mnuBack, "mnuBack"},         {mnuFileSep1, "mnuFileSep1"},
+        {mnuExit, "mnuExit"},         {mnuOnline, "mnuOnline"},     {mnuVisit, "mnuVisit"},
+        {mnuHelpSep1, "mnuHelpSep1"}, {mnuUpdate, "mnuUpdate"},     {mnuHelpSep2, "mnuHelpSep2"},
+        {mnuAbout, "mnuAbout"},       {mnuDonate, "mnuDonate"},     {mnuMakeMoney, "mnuMakeMoney"},
+    };
+    for (const auto &[action, name] : names)
+        action->setObjectName(QLatin1String(name));
+}
+
+void frmGreekNumerologyResult::connectCommands()
+{
+    using Self = frmGreekNumerologyResult;
+    connect(cmdBackLP, &QPushButton::clicked, this, &Self::cmdBackLP_Click);
+    connect(cmdNextLP, &QPushButton::clicked, this, &Self::cmdNextLP_Click);
+    connect(cmdBackD, &QPushButton::clicked, this, &Self::cmdBackD_Click);
+    connect(cmdNextD, &QPushButton::clicked, this, &Self::cmdNextD_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &Self::cmdBack_Click);
+    connect(mnuBack, &QAction::triggered, this, &Self::mnuBack_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &Self::cmdPrint_Click);
+    connect(mnuPrint, &QAction::triggered, this, &Self::mnuPrint_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &Self::cmdSave_Click);
+    connect(mnuExit, &QAction::triggered, this, &Self::mnuExit_Click);
+
+    connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    connect(Label13, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
+    connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
+    connect(mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelp);
+    connect(mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
+    connect(mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
+    connect(mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
+    connect(mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+}
+
+void frmGreekNumerologyResult::Form_Load()
+{
+    using namespace modGreekNumerology;
+    FillGodList(LifePathNumber, true);
+    FillGodList(DestinyNumber, false);
+    LoadGodCatalogue();
+
+    lblLP[0]->setText(QStringLiteral("Greek Numerology Life Path Number is ") + QString::number(LifePathNumber));
+    WindowKit::sizeToText(lblLP[0]);
+    lblLP[2]->setText(InterpretationOf(LifePathNumber));
+    lblD[0]->setText(QStringLiteral("Greek Numerology Destiny Number is ") + QString::number(DestinyNumber));
+    WindowKit::sizeToText(lblD[0]);
+    lblD[2]->setText(InterpretationOf(DestinyNumber));
+
+    ShowLifePathGod();
+    ShowDestinyGod();
+}
+
+void frmGreekNumerologyResult::ShowGod(const Side &side)
+{
+    using namespace modGreekNumerology;
+    switch (GodStepper::settle(side.position, side.gods.size())) {
+    case GodStepper::Outcome::FirstRecord:
+        message(this, QStringLiteral("You are at the first record"));
+        return;
+    case GodStepper::Outcome::LastRecord:
+        message(this, QStringLiteral("You are at the last record"));
+        return;
+    case GodStepper::Outcome::Nothing:
+        // A number without gods: the number line stays, no god is shown.
+        side.name->clear();
+        side.description->clear();
+        side.portrait->clear();
+        return;
+    case GodStepper::Outcome::Draw:
+        break;
+    }
+
+    LoadGodCatalogue();
+    const qint16 p = side.gods.at(side.position);
+    if (p < 0 || p >= CatalogueSize)
+        return;
+
+    side.name->setText(GodNames[p].toUpper());
+    WindowKit::sizeToTextFromRight(side.name, NameRightEdge);
+    QString description = GodDescriptions[p];
+    description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    side.description->setPlainText(description);
+
+    // Gods past the portraits keep the picture shown before them.
+    if (p >= PortraitCount)
+        return;
+    const QImage picture = Assets::portrait(p + 1);
+    if (picture.isNull())
+        return;
+    side.portrait->setPixmap(QPixmap::fromImage(picture.scaled(PortraitPixels, PortraitPixels,
+                                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+}
+
+void frmGreekNumerologyResult::ShowLifePathGod()
+{
+    ShowGod({LifePathPosition, modGreekNumerology::LifePathGods, lblLP[1], txtLP, imgLP});
+}
+
+void frmGreekNumerologyResult::ShowDestinyGod()
+{
+    ShowGod({DestinyPosition, modGreekNumerology::DestinyGods, lblD[1], txtD, imgD});
+}
+
+void frmGreekNumerologyResult::cmdBackLP_Click()
+{
+    --LifePathPosition;
+    ShowLifePathGod();
+}
+
+void frmGreekNumerologyResult::cmdNextLP_Click()
+{
+    ++LifePathPosition;
+    ShowLifePathGod();
+}
+
+void frmGreekNumerologyResult::cmdBackD_Click()
+{
+    --DestinyPosition;
+    ShowDestinyGod();
+}
+
+void frmGreekNumerologyResult::cmdNextD_Click()
+{
+    ++DestinyPosition;
+    ShowDestinyGod();
+}
+
+void frmGreekNumerologyResult::cmdBack_Click()
+{
+    // For a moment no window is open; the application must not take that
+    // for the end of the program.
+    const QEventLoopLocker keepRunning;
+
+    modGreekNumerology::LifePathGods.clear();
+    modGreekNumerology::DestinyGods.clear();
+    LifePathPosition = 0;
+    DestinyPosition = 0;
+
+    m_switching = true;
+    close();
+
+    auto *main = new frmMain;
+    main->show();
+}
+
+void frmGreekNumerologyResult::mnuBack_Click() { cmdBack_Click(); }
+
+void frmGreekNumerologyResult::cmdPrint_Click()
+{
+    // Printing is not offered; the command is kept so that the menu entry has
+    // somewhere to go.
+}
+
+void frmGreekNumerologyResult::mnuPrint_Click() { cmdPrint_Click(); }
+
+void frmGreekNumerologyResult::cmdSave_Click()
+{
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = QStringLiteral("Pallastro");
+    request.filter = QStringLiteral("Rich Text Format (*.grn)");
+    request.defaultSuffix = QStringLiteral("grn");
+    request.confirmOverwrite = true;
+
+    const QString path = platform().askFileName(this, request);
+    if (path.isEmpty())
+        return;
+
+    const ReadingFile::Reading reading{modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber};
+    if (!ReadingFile::write(path, reading))
+        message(this, QStringLiteral("The reading could not be saved."));
+}
+
+void frmGreekNumerologyResult::mnuExit_Click() { close(); }
+
+void frmGreekNumerologyResult::Form_Unload()
+{
+    if (m_switching)
+        return;
+    modHelp::EndProgram();
+}
+
+void frmGreekNumerologyResult::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Form_Unload();
+}

@@ -1,9 +1,95 @@
 #pragma once
-// placeholder: replaced by the windows work
+
+// The result window: the Life Path side above, the Destiny side below, each
+// showing its number, the number's interpretation and one of its gods at a
+// time. Closing it by any way other than Back ends the program.
+
 #include <QMainWindow>
+
+class LinkLabel;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
 class frmGreekNumerologyResult : public QMainWindow
 {
     Q_OBJECT
 public:
+    // Builds the window and fills both sides from the reading state (Form_Load);
+    // it deletes itself when closed.
     explicit frmGreekNumerologyResult(QWidget *parent = nullptr);
+
+    // The god each side shows, as a position in its god list; shared by every
+    // opening of the window in this process and reset by Back.
+    static qint16 LifePathPosition;
+    static qint16 DestinyPosition;
+
+    // Controls.
+    QPushButton *cmdSave = nullptr;
+    QGroupBox *fraFullBrand = nullptr;
+    LinkLabel *lblCobrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QPlainTextEdit *txtD = nullptr;
+    QPushButton *cmdNextD = nullptr;
+    QPushButton *cmdBackD = nullptr;
+    QLabel *lblD[4] = {};
+    QLabel *imgD = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QGroupBox *fraLP = nullptr;
+    QPushButton *cmdBackLP = nullptr;
+    QPushButton *cmdNextLP = nullptr;
+    QPlainTextEdit *txtLP = nullptr;
+    QLabel *imgLP = nullptr;
+    QLabel *lblLP[5] = {};   // element 3 does not exist
+    LinkLabel *Label61 = nullptr;
+    LinkLabel *Label13 = nullptr;
+
+    // Menus.
+    QMenu *mnuFile = nullptr;
+    QAction *mnuPrint = nullptr;
+    QAction *mnuBack = nullptr;
+    QAction *mnuFileSep1 = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuOnline = nullptr;
+    QAction *mnuVisit = nullptr;
+    QAction *mnuHelpSep1 = nullptr;
+    QAction *mnuUpdate = nullptr;
+    QAction *mnuHelpSep2 = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuDonate = nullptr;
+    QAction *mnuMakeMoney = nullptr;
+
+    // Handlers.
+    void Form_Load();
+    void Form_Unload();
+    void ShowLifePathGod();
+    void ShowDestinyGod();
+    void cmdBackLP_Click();
+    void cmdNextLP_Click();
+    void cmdBackD_Click();
+    void cmdNextD_Click();
+    void cmdBack_Click();
+    void mnuBack_Click();
+    void cmdPrint_Click();
+    void mnuPrint_Click();
+    void cmdSave_Click();
+    void mnuExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    struct Side;
+    void buildControls();
+    void buildMenus();
+    void connectCommands();
+    void ShowGod(const Side &side);
+
+    bool m_switching = false;
 };

@@ -1,0 +1,156 @@
+#include "WindowKit.h"
+
+#include "FrameBox.h"
+#include "LinkLabel.h"
+#include "Look.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScreen>
+
+#include <vector>
+
+namespace WindowKit {
+
+QString caption() { return QStringLiteral("Pallastro v1.0"); }
+
+QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(caption());
+    window->setWindowIcon(Assets::programIcon());
+
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (canMinimize)
+        flags |= Qt::WindowMinimizeButtonHint;
+    window->setWindowFlags(flags);
+
+    auto *client = new QWidget;
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(clientSize);
+    client->setAutoFillBackground(true);
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Look::Black);
+    client->setPalette(palette);
+    client->setFont(Look::windowFont());
+    window->setCentralWidget(client);
+    return client;
+}
+
+void finishTopLevel(QMainWindow *window)
+{
+    // The menu bar plus the fixed client area decide the window's size; the
+    // user cannot change it.
+    window->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    window->adjustSize();
+
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame(QPoint(0, 0), window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font,
+              const QColor &colour, const QRect &geometry, bool wordWrap)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setFont(font);
+    l->setGeometry(geometry);
+    l->setWordWrap(wordWrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setFocusPolicy(Qt::NoFocus);
+    setTextColour(l, colour);
+    return l;
+}
+
+void sizeToText(QLabel *label)
+{
+    label->resize(label->sizeHint());
+}
+
+void sizeToTextFromRight(QLabel *label, int rightEdge)
+{
+    const QSize size = label->sizeHint();
+    label->setGeometry(rightEdge - size.width() + 1, label->y(), size.width(), size.height());
+}
+
+LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
+                     const QRect &geometry, const QCursor &pointer, bool opaqueBlack)
+{
+    auto *l = new LinkLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setText(text);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(Look::font(8.25, true, true));
+    l->setGeometry(geometry);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setFocusPolicy(Qt::NoFocus);
+    l->setCursor(pointer);
+    setTextColour(l, colour);
+    if (opaqueBlack) {
+        QPalette palette = l->palette();
+        palette.setColor(QPalette::Window, Look::Black);
+        l->setPalette(palette);
+        l->setAutoFillBackground(true);
+    }
+    return l;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                    const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(font);
+    b->setGeometry(geometry);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QFont &font,
+                 const QColor &background, const QRect &geometry, bool bordered,
+                 const QColor &titleColour)
+{
+    auto *f = new FrameBox(title, background, bordered, titleColour, parent);
+    f->setObjectName(QLatin1String(name));
+    f->setFont(font);
+    f->setGeometry(geometry);
+    f->setFocusPolicy(Qt::NoFocus);
+    return f;
+}
+
+void stackFrontToBack(std::initializer_list<QWidget *> widgets)
+{
+    const std::vector<QWidget *> order(widgets);
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        (*it)->raise();
+}
+
+void chainTabOrder(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace WindowKit

@@ -1,0 +1,68 @@
+#pragma once
+
+// Small builders shared by the two top-level windows, so that both read as
+// their design tables do: one call per control, geometry straight from twips.
+
+#include "Assets.h"
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <initializer_list>
+
+class LinkLabel;
+class QGroupBox;
+class QLabel;
+class QMainWindow;
+class QPushButton;
+class QWidget;
+
+namespace WindowKit {
+
+// Caption of both top-level windows.
+QString caption();
+
+// Window settings both top-level windows share: fixed client area, black,
+// caption, icon, no maximize button, deleted when closed. Returns the client
+// area, on which the controls are then placed.
+QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize);
+
+// Once controls and menus stand: fixes the window's size and centres it.
+void finishTopLevel(QMainWindow *window);
+
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// A transparent label that takes no focus. Long captions wrap inside the
+// given rectangle; call sizeToText for labels that size themselves.
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font,
+              const QColor &colour, const QRect &geometry, bool wordWrap = false);
+
+// Takes the size of its caption, keeping its top-left corner.
+void sizeToText(QLabel *label);
+// Takes the size of its caption, keeping its top-right corner (right-aligned labels).
+void sizeToTextFromRight(QLabel *label, int rightEdge);
+
+// Bold, underlined, centred, wrapping link label with a hand pointer.
+LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
+                     const QRect &geometry, const QCursor &pointer, bool opaqueBlack);
+
+QPushButton *button(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                    const QRect &geometry);
+
+// A frame filled with its background colour, with a thin grey border (the
+// default look) or none at all, and an optional caption.
+QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QFont &font,
+                 const QColor &background, const QRect &geometry, bool bordered,
+                 const QColor &titleColour = QColor());
+
+// Within one container a control listed earlier lies in front of a later one.
+void stackFrontToBack(std::initializer_list<QWidget *> widgets);
+
+// Chains the focusable controls in the order given.
+void chainTabOrder(std::initializer_list<QWidget *> widgets);
+
+} // namespace WindowKit
