@@ -21,7 +21,8 @@ public:
                                         const QString &text,
                                         QMessageBox::StandardButtons buttons) override
     {
-        QMessageBox box(icon, applicationTitle(), text, buttons, parent);
+        QMessageBox box(icon, applicationTitle(), messageBoxLines(text), buttons, parent);
+        box.setTextFormat(Qt::PlainText);
         box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
         if (buttons.testFlag(QMessageBox::Yes))
             box.setDefaultButton(QMessageBox::Yes);
@@ -92,6 +93,14 @@ Platform &realPlatform()
 {
     static RealPlatform real;
     return real;
+}
+
+QString messageBoxLines(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
 }
 
 Platform &platform() { return g_replacement ? *g_replacement : realPlatform(); }

@@ -63,3 +63,8 @@ void setPlatform(Platform *replacement);
 
 // The real implementation, for tests that want to wrap parts of it.
 Platform &realPlatform();
+
+// Message texts may separate their lines with a lone carriage return, which a
+// Qt message box would not break on; this turns CR, CR LF and LF into one line
+// break each, as the message box shows them.
+QString messageBoxLines(const QString &text);

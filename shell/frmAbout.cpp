@@ -1,7 +1,179 @@
-// placeholder: replaced by the shell work
 #include "frmAbout.h"
-frmAbout::frmAbout(QWidget *owner) : QDialog(owner) {}
-void frmAbout::ShowModal(QWidget *owner) { frmAbout about(owner); about.exec(); }
-void frmAbout::cmdOK_Click() {}
-void frmAbout::lblHomePage_Click() {}
-void frmAbout::lblCoBrand_Click() {}
+
+#include "Assets.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "Twips.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+constexpr int ClientWidthTwips = 5820;
+constexpr int ClientHeightTwips = 3045;
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+// A label that sizes itself to its caption. It grows to the right from its
+// designed left edge; should a wider font make it pass the window's edge, it
+// moves left instead, so that it is never clipped.
+void placeAutoSized(QLabel *label, int left, int top)
+{
+    label->adjustSize();
+    const int clientWidth = Twips::toPixels(ClientWidthTwips);
+    const QPoint at = Twips::point(left, top);
+    const int x = qMax(0, qMin(at.x(), clientWidth - label->width() - 2));
+    label->move(x, at.y());
+}
+
+QLabel *fixedLabel(QWidget *parent, const QString &objectName, const QString &text, const QFont &font,
+                   const QColor &colour, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(label, colour);
+    label->setGeometry(geometry);
+    return label;
+}
+
+LinkLabel *linkLabel(QWidget *parent, const QString &objectName, const QString &text)
+{
+    auto *label = new LinkLabel(parent);
+    label->setObjectName(objectName);
+    label->setText(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Look::font(8.25, false, true));
+    setTextColour(label, Look::White);
+    label->setCursor(Assets::handCursor(Assets::Hand::SixteenColour));
+    return label;
+}
+
+} // namespace
+
+QString frmAbout::homePageCaption()
+{
+    return QStringLiteral("Visit us online at ") + modHelp::HomePageAddress();
+}
+
+QRect frmAbout::line2Pixels()
+{
+    const QPoint from = Twips::point(-30, 2550);
+    const QPoint to = Twips::point(7080, 2550);
+    // Two pixels wide, centred on the designed line.
+    return QRect(from.x(), from.y() - 1, to.x() - from.x(), 2);
+}
+
+frmAbout::frmAbout(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Pallastro v1.0"));
+    setWindowIcon(Assets::programIcon());
+    setModal(true);
+    setFont(Look::windowFont());
+    setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
+    setSizeGripEnabled(false);
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Look::Black);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // In the order the window holds them; later ones lie on top.
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(Assets::programIconPixmap());
+    const QRect iconBox = Twips::rect(60, 60, 480, 480);
+    const QSize iconSize = picIcon->pixmap().isNull() ? iconBox.size() : picIcon->pixmap().size();
+    picIcon->setGeometry(QRect(iconBox.topLeft(), iconSize));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setFont(Look::font(8.25));
+    cmdOK->setGeometry(Twips::rect(4455, 2640, 1260, 345));
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+
+    lblHomePage = linkLabel(this, QStringLiteral("lblHomePage"), homePageCaption());
+    placeAutoSized(lblHomePage, 1665, 1245);
+
+    Label3 = fixedLabel(this, QStringLiteral("Label3"),
+                        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                       "make money online. Get this software fully branded for your website."),
+                        Look::font(8.25, true), Look::Yellow, Twips::rect(30, 1560, 5685, 555));
+
+    // A substitute for Verdana can need a little more height for the three
+    // lines; the label then grows upwards into the free space above it, so
+    // that it still ends where the link below it begins.
+    const int needed = Label3->heightForWidth(Label3->width());
+    if (needed > Label3->height()) {
+        const QRect designed = Label3->geometry();
+        Label3->setGeometry(designed.left(), designed.bottom() + 1 - needed, designed.width(), needed);
+    }
+
+    lblCoBrand = linkLabel(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"));
+    placeAutoSized(lblCoBrand, 3420, 2115);
+
+    Label2 = new QLabel(QStringLiteral("Pallastro v1.0"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(Look::font(9.75, true));
+    setTextColour(Label2, Look::Yellow);
+    placeAutoSized(Label2, 720, 60);
+
+    Label1 = fixedLabel(this, QStringLiteral("Label1"),
+                        QStringLiteral("Pallastro finds your Greek God based on numerology. This software finds "
+                                       "your Greek God based on lifepath number and destiny number. All rights "
+                                       "in this program belong to the Pallastro authors."),
+                        Look::font(8.25), Look::Cyan, Twips::rect(720, 390, 4995, 855));
+
+    // Only the button takes the keyboard; Enter and Esc both act as OK.
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+
+    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmAbout::ShowModal(QWidget *owner)
+{
+    if (!owner)
+        owner = QApplication::activeWindow();
+    QPointer<frmAbout> about = new frmAbout(owner);
+    about->exec();
+    delete about.data();   // every opening starts from a fresh window
+}
+
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(line2Pixels(), Look::Cyan);
+}
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::lblHomePage_Click() { modHelp::OpenHomePage(); }
+
+void frmAbout::lblCoBrand_Click() { modHelp::OpenFullBrandPage(); }

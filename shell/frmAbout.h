@@ -24,6 +24,14 @@ public:
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
 
+    // The caption of lblHomePage: an invitation and the home page address.
+    static QString homePageCaption();
+    // Line2, in twips: from (-30, 2550) to (7080, 2550), two pixels wide.
+    static QRect line2Pixels();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void cmdOK_Click();
     void lblHomePage_Click();

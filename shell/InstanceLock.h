@@ -1,0 +1,48 @@
+#pragma once
+
+// The single-instance rule: one lock file per user and program, held for the
+// life of the process.
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+class InstanceLock
+{
+public:
+    enum class Result {
+        Acquired,        // this process is the one copy
+        HeldByAnother,   // another copy of the program is running
+        Unavailable      // the lock cannot be taken at all; the program runs anyway
+    };
+
+    // A lock file whose owner cannot be read (empty or garbage) counts as
+    // left behind once it is older than this; a younger one may belong to a
+    // copy that is still writing it.
+    static constexpr qint64 UnreadableOwnerGraceMs = 5000;
+
+    InstanceLock(const QString &directory, const QString &applicationName);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
+
+    Result acquire();
+    QString filePath() const { return m_path; }
+
+    // The lock file's name: the program's name and the user, so that a shared
+    // fallback folder still keeps one lock per user.
+    static QString fileNameFor(const QString &applicationName);
+
+    // Takes the process-wide lock in platform().lockDirectory(). The lock stays
+    // held until the process ends, including an end through std::exit.
+    static Result AcquireForProcess(const QString &applicationName);
+
+private:
+    bool removeIfOwnerUnreadable();
+
+    QString m_directory;
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};

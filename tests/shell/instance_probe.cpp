@@ -1,0 +1,37 @@
+// Takes the program's single-instance lock the way start-up does and says
+// what happened: "acquired", "running" or "unavailable". A copy that got the
+// lock keeps it until a line arrives on its input (or the input closes), and
+// then leaves through std::exit as EndProgram does.
+
+#include "InstanceLock.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pallastro");
+
+    const InstanceLock::Result result = InstanceLock::AcquireForProcess(name);
+    switch (result) {
+    case InstanceLock::Result::Acquired:
+        std::cout << "acquired" << std::endl;
+        break;
+    case InstanceLock::Result::HeldByAnother:
+        std::cout << "running" << std::endl;
+        return 0;
+    case InstanceLock::Result::Unavailable:
+        std::cout << "unavailable" << std::endl;
+        return 0;
+    }
+    std::string line;
+    std::getline(std::cin, line);
+    std::fflush(nullptr);
+    std::exit(0);
+}
