@@ -1,0 +1,458 @@
+// The input window: its lists, the checks before a reading, the two ways to
+// start one, opening a saved reading, the keyboard order, the random front
+// label and how the window ends the program or hands over.
+
+#include "FakePlatform.h"
+#include "WindowTestSupport.h"
+
+#include "LinkLabel.h"
+#include "ReadingFile.h"
+#include "modHelp.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace WindowTest;
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void loadFillsAndPreselectsLists();
+    void validation_data();
+    void validation();
+    void proceedByMenuEqualsButton();
+    void tabOrderAndFirstFocus();
+    void menuBarShowsFileHelpDonate();
+    void coBrandDrawPicksFrontLabel_data();
+    void coBrandDrawPicksFrontLabel();
+    void closingEndsProgram_data();
+    void closingEndsProgram();
+    void openCancelledChangesNothing();
+    void openRefuses_data();
+    void openRefuses();
+    void openSwitchesToReading();
+    void commandsOpenTheirPages_data();
+    void commandsOpenTheirPages();
+
+private:
+    struct Entry
+    {
+        QString name;
+        int month;   // position, January = 0
+        int day;     // 1..31
+        int year;
+    };
+    static frmMain *openMain();
+    static void enter(frmMain *w, const Entry &entry);
+};
+
+void TestFrmMain::cleanup() { disposeAll(); }
+
+frmMain *TestFrmMain::openMain()
+{
+    auto *w = new frmMain;
+    w->show();
+    return w;
+}
+
+void TestFrmMain::enter(frmMain *w, const Entry &entry)
+{
+    w->txtName->setText(entry.name);
+    w->cboMonth->setCurrentIndex(entry.month);
+    w->cboDate->setCurrentIndex(w->cboDate->findText(QString::number(entry.day)));
+    w->cboYear->setCurrentIndex(w->cboYear->findText(QString::number(entry.year)));
+}
+
+void TestFrmMain::loadFillsAndPreselectsLists()
+{
+    FakePlatform fake;
+    frmMain *w = openMain();
+
+    QCOMPARE(w->cboMonth->count(), 12);
+    QCOMPARE(w->cboMonth->itemText(0), QStringLiteral("January"));
+    QCOMPARE(w->cboMonth->itemText(8), QStringLiteral("September"));
+    QCOMPARE(w->cboMonth->itemText(11), QStringLiteral("December"));
+    QCOMPARE(w->cboDate->count(), 31);
+    QCOMPARE(w->cboDate->itemText(0), QStringLiteral("1"));
+    QCOMPARE(w->cboDate->itemText(30), QStringLiteral("31"));
+    QCOMPARE(w->cboYear->count(), 151);
+    QCOMPARE(w->cboYear->itemText(0), QStringLiteral("1900"));
+    QCOMPARE(w->cboYear->itemText(150), QStringLiteral("2050"));
+
+    QCOMPARE(w->cboMonth->currentText(), QStringLiteral("January"));
+    QCOMPARE(w->cboDate->currentText(), QStringLiteral("1"));
+    QCOMPARE(w->cboYear->currentText(), QStringLiteral("1900"));
+    QVERIFY(w->txtName->text().isEmpty());
+    // Selection only: nothing can be typed into the lists.
+    QVERIFY(!w->cboMonth->isEditable() && !w->cboDate->isEditable() && !w->cboYear->isEditable());
+    QVERIFY(fake.messages.isEmpty());
+}
+
+void TestFrmMain::validation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message");   // empty: the reading goes on
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("focusToName");
+
+    const int critical = QMessageBox::Critical;
+    const int information = QMessageBox::Information;
+    const QString noName = QStringLiteral("Please Enter Your Name");
+    const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+    const QString thirtyFirst = QStringLiteral("Please Enter Correct Date Or Month !");
+
+    QTest::newRow("empty name") << "" << 0 << 1 << 1980 << noName << critical << true;
+    QTest::newRow("blanks only") << "    " << 0 << 1 << 1980 << noName << critical << true;
+    QTest::newRow("name checked first") << "" << 3 << 31 << 1980 << noName << critical << true;
+    QTest::newRow("blank name before February") << "  " << 1 << 30 << 1901 << noName << critical << true;
+    QTest::newRow("digits only pass") << "12345" << 0 << 1 << 1980 << "" << 0 << false;
+    QTest::newRow("blanks around a name pass") << "  Ann  " << 0 << 1 << 1980 << "" << 0 << false;
+
+    QTest::newRow("29 Feb 1900 (no century rule)") << "Ann" << 1 << 29 << 1900 << "" << 0 << false;
+    QTest::newRow("29 Feb 2000") << "Ann" << 1 << 29 << 2000 << "" << 0 << false;
+    QTest::newRow("28 Feb 1901") << "Ann" << 1 << 28 << 1901 << "" << 0 << false;
+    QTest::newRow("29 Feb 1901") << "Ann" << 1 << 29 << 1901 << february << information << false;
+    QTest::newRow("30 Feb 2000") << "Ann" << 1 << 30 << 2000 << february << information << false;
+    QTest::newRow("31 Feb 1980") << "Ann" << 1 << 31 << 1980 << february << information << false;
+
+    QTest::newRow("31 Apr 1980") << "Ann" << 3 << 31 << 1980 << thirtyFirst << information << false;
+    QTest::newRow("30 Apr 1980") << "Ann" << 3 << 30 << 1980 << "" << 0 << false;
+    QTest::newRow("31 Jun") << "Ann" << 5 << 31 << 2050 << thirtyFirst << information << false;
+    QTest::newRow("31 Sep") << "Ann" << 8 << 31 << 1900 << thirtyFirst << information << false;
+    QTest::newRow("31 Nov") << "Ann" << 10 << 31 << 1999 << thirtyFirst << information << false;
+
+    const int longMonths[] = {0, 2, 4, 6, 7, 9, 11};
+    for (int month : longMonths)
+        QTest::addRow("31 of month %d", month + 1) << "Ann" << month << 31 << 1981 << "" << 0 << false;
+}
+
+void TestFrmMain::validation()
+{
+    QFETCH(QString, name);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    QFETCH(bool, focusToName);
+
+    FakePlatform fake;
+    QPointer<frmMain> w = openMain();
+    enter(w, {name, month, day, year});
+    w->cmdProceed->setFocus();
+
+    w->cmdProceed_Click();
+
+    if (message.isEmpty()) {
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(onlyOpen<frmGreekNumerologyResult>());
+        QVERIFY(!w || !w->isVisible());
+        QVERIFY(fake.endedWith.isEmpty());
+        return;
+    }
+
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages[0].text, message);
+    QCOMPARE(int(fake.messages[0].icon), icon);
+    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(fake.messages[0].parentClass, QStringLiteral("frmMain"));
+    QCOMPARE(w->focusWidget(), focusToName ? static_cast<QWidget *>(w->txtName)
+                                           : static_cast<QWidget *>(w->cmdProceed));
+    // The window stays as it was, entries included.
+    QVERIFY(w->isVisible());
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+    QCOMPARE(w->txtName->text(), name);
+    QCOMPARE(w->cboDate->currentText(), QString::number(day));
+}
+
+void TestFrmMain::proceedByMenuEqualsButton()
+{
+    const Entry entry{QStringLiteral("John Smith"), 2, 15, 1980};
+    struct Outcome
+    {
+        qint16 lifePath, destiny;
+        QList<qint16> lifePathGods, destinyGods;
+        QString lifePathName, destinyName;
+    };
+    auto run = [&](bool byMenu) {
+        FakePlatform fake;
+        QPointer<frmMain> w = openMain();
+        enter(w, entry);
+        if (byMenu)
+            w->mnuProceed->trigger();
+        else
+            QTest::mouseClick(w->cmdProceed, Qt::LeftButton);
+        auto *result = onlyOpen<frmGreekNumerologyResult>();
+        [&] {
+            QVERIFY(result);
+            QVERIFY(!w || !w->isVisible());
+            QVERIFY(fake.endedWith.isEmpty());
+            QVERIFY(fake.messages.isEmpty());
+        }();
+        Outcome o{modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber,
+                  modGreekNumerology::LifePathGods, modGreekNumerology::DestinyGods,
+                  result ? result->lblLP[1]->text() : QString(), result ? result->lblD[1]->text() : QString()};
+        disposeAll();
+        return o;
+    };
+
+    const Outcome button = run(false);
+    if (QTest::currentTestFailed())
+        return;
+    const Outcome menu = run(true);
+    if (QTest::currentTestFailed())
+        return;
+
+    QCOMPARE(menu.lifePath, button.lifePath);
+    QCOMPARE(menu.destiny, button.destiny);
+    QCOMPARE(menu.lifePathGods, button.lifePathGods);
+    QCOMPARE(menu.destinyGods, button.destinyGods);
+    QCOMPARE(menu.lifePathName, button.lifePathName);
+    QCOMPARE(menu.destinyName, button.destinyName);
+    // And both are the reading of that entry, not some leftover.
+    QCOMPARE(button.lifePath, modGreekNumerology::ComputeLifePath(15, 2, 1980));
+    QCOMPARE(button.destiny, modGreekNumerology::ComputeDestiny(entry.name));
+    QVERIFY(!button.lifePathName.isEmpty());
+}
+
+void TestFrmMain::tabOrderAndFirstFocus()
+{
+    FakePlatform fake;
+    frmMain *w = openMain();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->txtName);
+
+    const QList<QWidget *> expected = {w->cboMonth, w->cboDate, w->cboYear, w->cmdProceed, w->cmdOpen, w->txtName};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestFrmMain::menuBarShowsFileHelpDonate()
+{
+    FakePlatform fake;
+    frmMain *w = openMain();
+
+    QStringList shown;
+    for (QAction *a : w->menuBar()->actions())
+        if (a->isVisible())
+            shown << a->text();
+    QCOMPARE(shown, (QStringList{"&File", "&Help", "&Donate"}));
+    QVERIFY(!w->mnuDonate->menu());
+    QVERIFY(!w->mnuMakeMoney->isVisible());
+    QVERIFY(!w->mnuMakeMoney->isEnabled());
+    QVERIFY(w->menuBar()->actions().contains(w->mnuMakeMoney));
+}
+
+void TestFrmMain::coBrandDrawPicksFrontLabel_data()
+{
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<bool>("coBrandInFrontBefore");
+    QTest::addColumn<QString>("front");
+
+    QTest::newRow("1 -> co-brand") << 0.0f << false << "lblCobrand";
+    QTest::newRow("2 -> full brand") << 0.25f << true << "lblFullBrand";
+    QTest::newRow("3 -> co-brand") << 0.4f << false << "lblCobrand";
+    QTest::newRow("4 -> full brand") << 0.5f << true << "lblFullBrand";
+    QTest::newRow("5 -> co-brand") << 0.6f << false << "lblCobrand";
+    QTest::newRow("6 -> full brand") << 0.75f << true << "lblFullBrand";
+    QTest::newRow("7 leaves the designed order") << 0.95f << false << "lblFullBrand";
+    QTest::newRow("7 changes nothing") << 0.95f << true << "lblCobrand";
+}
+
+void TestFrmMain::coBrandDrawPicksFrontLabel()
+{
+    QFETCH(float, draw);
+    QFETCH(bool, coBrandInFrontBefore);
+    QFETCH(QString, front);
+
+    FakePlatform fake;
+    frmMain *w = openMain();
+    const QPoint overlap = w->lblCobrand->geometry().center();
+    QCOMPARE(w->fraFullBrand->childAt(overlap)->objectName(), QStringLiteral("lblFullBrand"));
+    if (coBrandInFrontBefore)
+        w->lblCobrand->raise();
+
+    fake.randomDraws.enqueue(draw);
+    w->CoBrand_Randomize();
+
+    QVERIFY(fake.randomDraws.isEmpty());
+    QCOMPARE(w->fraFullBrand->childAt(overlap)->objectName(), front);
+}
+
+void TestFrmMain::closingEndsProgram_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("title bar") << false;
+    QTest::newRow("File, Exit") << true;
+}
+
+void TestFrmMain::closingEndsProgram()
+{
+    QFETCH(bool, byMenu);
+    FakePlatform fake;
+    QPointer<frmMain> w = openMain();
+
+    if (byMenu)
+        w->mnuExit->trigger();
+    else
+        QVERIFY(w->close());
+
+    QCOMPARE(fake.endedWith, QList<int>{0});
+    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+}
+
+void TestFrmMain::openCancelledChangesNothing()
+{
+    FakePlatform fake;
+    modGreekNumerology::LifePathNumber = 4;
+    modGreekNumerology::DestinyNumber = 5;
+    frmMain *w = openMain();
+    w->txtName->setText(QStringLiteral("Ann"));
+
+    w->cmdOpen_Click();
+
+    QCOMPARE(fake.fileRequests.size(), 1);
+    const FileDialogRequest &asked = fake.fileRequests[0];
+    QCOMPARE(asked.mode, FileDialogRequest::Mode::Open);
+    QCOMPARE(asked.title, QStringLiteral("Pallastro"));
+    QCOMPARE(asked.filter, QStringLiteral("Pallastro (*.grn)"));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("grn"));
+    QVERIFY(asked.mustExist);
+    QVERIFY(!asked.confirmOverwrite);
+
+    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->txtName->text(), QStringLiteral("Ann"));
+    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(4));
+    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(5));
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+}
+
+void TestFrmMain::openRefuses_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("content");
+
+    const QByteArray good = ReadingFile::encode({7, 3});
+    QTest::newRow("upper-case extension") << "reading.GRN" << good;
+    QTest::newRow("mixed-case extension") << "reading.Grn" << good;
+    QTest::newRow("other extension") << "reading.txt" << good;
+    QTest::newRow("no extension") << "reading" << good;
+    QTest::newRow("plain digits") << "digits.grn" << QByteArray("7\r\n3\r\n");
+    QTest::newRow("one line") << "short.grn" << good.left(3);
+    QTest::newRow("empty file") << "empty.grn" << QByteArray();
+    QTest::newRow("missing file") << "absent.grn" << QByteArray("<none>");
+}
+
+void TestFrmMain::openRefuses()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    if (content != "<none>") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    FakePlatform fake;
+    modGreekNumerology::LifePathNumber = 4;
+    modGreekNumerology::DestinyNumber = 5;
+    frmMain *w = openMain();
+    fake.fileAnswers.enqueue(path);
+
+    w->cmdOpen_Click();
+
+    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(4));
+    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(5));
+    QVERIFY(w->isVisible());
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+    QVERIFY(fake.endedWith.isEmpty());
+}
+
+void TestFrmMain::openSwitchesToReading()
+{
+    QTemporaryDir dir;
+    // No dot is needed: only the last three characters count.
+    const QString path = dir.filePath(QStringLiteral("readinggrn"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ReadingFile::encode({7, 0}));
+    }
+
+    FakePlatform fake;
+    QPointer<frmMain> w = openMain();
+    fake.fileAnswers.enqueue(path);
+
+    w->cmdOpen_Click();
+
+    QVERIFY(fake.messages.isEmpty());
+    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(7));
+    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(0));
+    auto *result = onlyOpen<frmGreekNumerologyResult>();
+    QVERIFY(result);
+    QVERIFY(!w || !w->isVisible());
+    QVERIFY(fake.endedWith.isEmpty());
+    QCOMPARE(result->lblLP[1]->text(), QStringLiteral("HEPHAESTUS"));
+}
+
+void TestFrmMain::commandsOpenTheirPages_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("Label61") << "Label61" << modHelp::HomePageAddress();
+    QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::CoBrandPageAddress();
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::FullBrandPageAddress();
+    QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::OnlineHelpAddress();
+    QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::HomePageAddress();
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::DownloadPageAddress();
+    QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::DonatePageAddress();
+}
+
+void TestFrmMain::commandsOpenTheirPages()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, address);
+
+    FakePlatform fake;
+    frmMain *w = openMain();
+    if (auto *link = w->findChild<LinkLabel *>(control)) {
+        link->raise();
+        QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    } else {
+        auto *action = w->findChild<QAction *>(control);
+        QVERIFY(action);
+        action->trigger();
+    }
+
+    QCOMPARE(fake.openedUrls, QList<QUrl>{QUrl(address)});
+    QVERIFY(w->isVisible());
+    QVERIFY(fake.messages.isEmpty());
+}
+
+PALLASTRO_WINDOW_TEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,464 @@
+// The result window: what each side shows, stepping through the gods with
+// the end-of-list messages, the side without gods, Back and a new reading,
+// Print doing nothing, saving, the keyboard order and how the window ends
+// the program.
+
+#include "FakePlatform.h"
+#include "WindowTestSupport.h"
+
+#include "ReadingFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+using namespace WindowTest;
+namespace gn = modGreekNumerology;
+
+class TestFrmResult : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void opensWithNumbersAndFirstGods();
+    void lifePathSixWalksFiveGods();
+    void sevenStopsAtLastRecordAndBack();
+    void firstRecordPullsBackToZero();
+    void nineKeepsAphroditePortrait();
+    void oneGodNeverChanges();
+    void sidesStepIndependently_data();
+    void sidesStepIndependently();
+    void sideWithoutGods_data();
+    void sideWithoutGods();
+    void backAndNewReadingStartAtFirstGods_data();
+    void backAndNewReadingStartAtFirstGods();
+    void printChangesNothing();
+    void mythologyBoxesReadOnlyFocusableScrollable();
+    void tabOrderAndFirstFocus();
+    void windowCanMinimizeNotMaximize();
+    void closingEndsProgram_data();
+    void closingEndsProgram();
+    void saveCancelledDoesNothing();
+    void saveWritesReading();
+    void saveFailureIsReported();
+
+private:
+    static frmGreekNumerologyResult *openReading(qint16 lifePath, qint16 destiny);
+    struct SideView
+    {
+        QString number, name, description, interpretation;
+        QImage portrait;
+        friend bool operator==(const SideView &, const SideView &) = default;
+    };
+    static SideView lifePathView(const frmGreekNumerologyResult *w);
+    static SideView destinyView(const frmGreekNumerologyResult *w);
+};
+
+void TestFrmResult::cleanup() { disposeAll(); }
+
+frmGreekNumerologyResult *TestFrmResult::openReading(qint16 lifePath, qint16 destiny)
+{
+    gn::LifePathNumber = lifePath;
+    gn::DestinyNumber = destiny;
+    auto *w = new frmGreekNumerologyResult;
+    w->show();
+    return w;
+}
+
+TestFrmResult::SideView TestFrmResult::lifePathView(const frmGreekNumerologyResult *w)
+{
+    return {w->lblLP[0]->text(), w->lblLP[1]->text(), w->txtLP->toPlainText(), w->lblLP[2]->text(),
+            shownPicture(w->imgLP)};
+}
+
+TestFrmResult::SideView TestFrmResult::destinyView(const frmGreekNumerologyResult *w)
+{
+    return {w->lblD[0]->text(), w->lblD[1]->text(), w->txtD->toPlainText(), w->lblD[2]->text(),
+            shownPicture(w->imgD)};
+}
+
+void TestFrmResult::opensWithNumbersAndFirstGods()
+{
+    FakePlatform fake;
+    auto *w = openReading(7, 3);
+
+    QCOMPARE(w->lblLP[0]->text(), QStringLiteral("Greek Numerology Life Path Number is 7"));
+    QCOMPARE(w->lblD[0]->text(), QStringLiteral("Greek Numerology Destiny Number is 3"));
+    QCOMPARE(w->lblLP[4]->text(), QStringLiteral("Greek Numerology Life Path Goddess(es)"));
+    QCOMPARE(w->lblD[3]->text(), QStringLiteral("Greek Numerology Destiny Goddess(es)"));
+    QCOMPARE(w->lblLP[3], nullptr);
+
+    QCOMPARE(w->lblLP[1]->text(), QStringLiteral("HEPHAESTUS"));
+    QVERIFY(w->txtLP->toPlainText().startsWith(QStringLiteral("He is the son of Hera, born out of hatred for Zeus.")));
+    QVERIFY(w->lblLP[2]->text().startsWith(
+        QStringLiteral("You will analyze the events that may occur in the future")));
+    QCOMPARE(shownPicture(w->imgLP), portraitAt120(12));
+
+    QCOMPARE(w->lblD[1]->text(), QStringLiteral("HERMES"));
+    QVERIFY(w->txtD->toPlainText().startsWith(QStringLiteral("He is the son of Zeus and Maia.")));
+    QCOMPARE(w->lblD[2]->text(), gn::InterpretationOf(3));
+    QCOMPARE(shownPicture(w->imgD), portraitAt120(4));
+
+    QVERIFY(fake.messages.isEmpty());
+}
+
+void TestFrmResult::lifePathSixWalksFiveGods()
+{
+    FakePlatform fake;
+    auto *w = openReading(6, 1);
+
+    const QStringList names = {"ZEUS", "POSEIDON", "HADES", "DEMETER", "HESTIA"};
+    for (int i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            QTest::mouseClick(w->cmdNextLP, Qt::LeftButton);
+        QCOMPARE(w->lblLP[1]->text(), names[i]);
+        QCOMPARE(shownPicture(w->imgLP), portraitAt120(7 + i));
+        QCOMPARE(int(frmGreekNumerologyResult::LifePathPosition), i);
+    }
+    QVERIFY(fake.messages.isEmpty());
+
+    // Hestia's portrait is the GIF entry; it must still show a picture.
+    QVERIFY(!shownPicture(w->imgLP).isNull());
+}
+
+void TestFrmResult::sevenStopsAtLastRecordAndBack()
+{
+    FakePlatform fake;
+    auto *w = openReading(7, 7);
+
+    w->cmdNextLP_Click();
+    QCOMPARE(w->lblLP[1]->text(), QStringLiteral("PROMETHEUS"));
+    QCOMPARE(shownPicture(w->imgLP), portraitAt120(13));
+    const SideView atLast = lifePathView(w);
+
+    w->cmdNextLP_Click();
+    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("You are at the last record")});
+    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(fake.messages[0].parentClass, QStringLiteral("frmGreekNumerologyResult"));
+    QVERIFY(lifePathView(w) == atLast);
+    QCOMPARE(int(frmGreekNumerologyResult::LifePathPosition), 1);
+
+    w->cmdBackLP_Click();
+    QCOMPARE(w->lblLP[1]->text(), QStringLiteral("HEPHAESTUS"));
+    QCOMPARE(shownPicture(w->imgLP), portraitAt120(12));
+    QCOMPARE(fake.messages.size(), 1);
+}
+
+void TestFrmResult::firstRecordPullsBackToZero()
+{
+    FakePlatform fake;
+    auto *w = openReading(1, 2);
+    const SideView before = destinyView(w);
+
+    w->cmdBackD_Click();
+    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("You are at the first record")});
+    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
+    QVERIFY(destinyView(w) == before);
+
+    // Pulled back to the first god, not left before it.
+    w->cmdNextD_Click();
+    QCOMPARE(w->lblD[1]->text(), QStringLiteral("HECATE"));
+    QCOMPARE(fake.messages.size(), 1);
+}
+
+void TestFrmResult::nineKeepsAphroditePortrait()
+{
+    FakePlatform fake;
+    auto *w = openReading(9, 9);
+    QCOMPARE(w->lblD[1]->text(), QStringLiteral("APHRODITE"));
+    const QImage aphrodite = shownPicture(w->imgD);
+    QCOMPARE(aphrodite, portraitAt120(16));
+
+    w->cmdNextD_Click();
+    QCOMPARE(w->lblD[1]->text(), QStringLiteral("APHRODITE PANDEMOS"));
+    QVERIFY(w->txtD->toPlainText().startsWith(QStringLiteral("She is the daughter of Zeus and Dione.")));
+    QCOMPARE(shownPicture(w->imgD), aphrodite);
+    QVERIFY(fake.messages.isEmpty());
+}
+
+void TestFrmResult::oneGodNeverChanges()
+{
+    FakePlatform fake;
+    auto *w = openReading(4, 5);
+    const SideView before = lifePathView(w);
+    QCOMPARE(before.name, QStringLiteral("HERA"));
+
+    w->cmdNextLP_Click();
+    w->cmdBackLP_Click();
+    w->cmdBackLP_Click();
+    w->cmdNextLP_Click();
+
+    QCOMPARE(fake.messageTexts(),
+             (QStringList{"You are at the last record", "You are at the first record", "You are at the first record",
+                          "You are at the last record"}));
+    QVERIFY(lifePathView(w) == before);
+}
+
+void TestFrmResult::sidesStepIndependently_data()
+{
+    QTest::addColumn<bool>("stepLifePath");
+    QTest::newRow("Life Path steps") << true;
+    QTest::newRow("Destiny steps") << false;
+}
+
+void TestFrmResult::sidesStepIndependently()
+{
+    QFETCH(bool, stepLifePath);
+    FakePlatform fake;
+    auto *w = openReading(6, 6);
+    const SideView otherBefore = stepLifePath ? destinyView(w) : lifePathView(w);
+
+    for (int i = 0; i < 3; ++i)
+        stepLifePath ? w->cmdNextLP_Click() : w->cmdNextD_Click();
+
+    const SideView stepped = stepLifePath ? lifePathView(w) : destinyView(w);
+    QCOMPARE(stepped.name, QStringLiteral("DEMETER"));
+    QVERIFY((stepLifePath ? destinyView(w) : lifePathView(w)) == otherBefore);
+    QCOMPARE(int(stepLifePath ? frmGreekNumerologyResult::DestinyPosition
+                              : frmGreekNumerologyResult::LifePathPosition),
+             0);
+}
+
+void TestFrmResult::sideWithoutGods_data()
+{
+    QTest::addColumn<int>("lifePath");
+    QTest::addColumn<int>("destiny");
+    QTest::addColumn<bool>("emptyIsLifePath");
+
+    QTest::newRow("Destiny 0 (name without letters)") << 8 << 0 << false;
+    QTest::newRow("Destiny 10 from a file") << 8 << 10 << false;
+    QTest::newRow("Life Path -3 from a file") << -3 << 2 << true;
+    QTest::newRow("Life Path 32767 from a file") << 32767 << 2 << true;
+}
+
+void TestFrmResult::sideWithoutGods()
+{
+    QFETCH(int, lifePath);
+    QFETCH(int, destiny);
+    QFETCH(bool, emptyIsLifePath);
+
+    FakePlatform fake;
+    auto *w = openReading(qint16(lifePath), qint16(destiny));
+    auto view = [&] { return emptyIsLifePath ? lifePathView(w) : destinyView(w); };
+    auto otherView = [&] { return emptyIsLifePath ? destinyView(w) : lifePathView(w); };
+
+    const SideView empty = view();
+    QVERIFY(empty.number.endsWith(QStringLiteral(" is ") + QString::number(emptyIsLifePath ? lifePath : destiny)));
+    QVERIFY(empty.name.isEmpty());
+    QVERIFY(empty.description.isEmpty());
+    QVERIFY(empty.interpretation.isEmpty());
+    QVERIFY(empty.portrait.isNull());
+    QVERIFY(fake.messages.isEmpty());
+    // The other side is a normal one.
+    QVERIFY(!otherView().name.isEmpty());
+    QVERIFY(!otherView().portrait.isNull());
+
+    emptyIsLifePath ? w->cmdNextLP_Click() : w->cmdNextD_Click();
+    emptyIsLifePath ? w->cmdBackLP_Click() : w->cmdBackD_Click();
+    emptyIsLifePath ? w->cmdBackLP_Click() : w->cmdBackD_Click();
+    emptyIsLifePath ? w->cmdNextLP_Click() : w->cmdNextD_Click();
+
+    QCOMPARE(fake.messageTexts(),
+             (QStringList{"You are at the last record", "You are at the first record", "You are at the first record",
+                          "You are at the last record"}));
+    QVERIFY(view() == empty);
+    QCOMPARE(int(emptyIsLifePath ? frmGreekNumerologyResult::LifePathPosition
+                                 : frmGreekNumerologyResult::DestinyPosition),
+             0);
+}
+
+void TestFrmResult::backAndNewReadingStartAtFirstGods_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("Back button") << false;
+    QTest::newRow("File, Back") << true;
+}
+
+void TestFrmResult::backAndNewReadingStartAtFirstGods()
+{
+    QFETCH(bool, byMenu);
+    FakePlatform fake;
+    QPointer<frmGreekNumerologyResult> w = openReading(6, 8);
+    w->cmdNextLP_Click();
+    w->cmdNextLP_Click();
+    w->cmdNextD_Click();
+
+    byMenu ? w->mnuBack->trigger() : w->cmdBack->click();
+
+    QVERIFY(fake.endedWith.isEmpty());
+    QVERIFY(!w || !w->isVisible());
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+    QVERIFY(gn::LifePathGods.isEmpty());
+    QVERIFY(gn::DestinyGods.isEmpty());
+    QCOMPARE(int(frmGreekNumerologyResult::LifePathPosition), 0);
+    QCOMPARE(int(frmGreekNumerologyResult::DestinyPosition), 0);
+
+    // A freshly loaded, empty main window.
+    frmMain *main = onlyOpen<frmMain>();
+    QVERIFY(main);
+    QVERIFY(main->txtName->text().isEmpty());
+    QCOMPARE(main->cboMonth->currentIndex(), 0);
+    QCOMPARE(main->cboDate->currentIndex(), 0);
+    QCOMPARE(main->cboYear->currentIndex(), 0);
+
+    // A new reading of the same numbers starts both sides from the top.
+    main->txtName->setText(QStringLiteral("Ann"));
+    main->cmdProceed_Click();
+    auto *again = onlyOpen<frmGreekNumerologyResult>();
+    QVERIFY(again);
+    QVERIFY(fake.endedWith.isEmpty());
+    QCOMPARE(again->lblLP[1]->text(), gn::GodNames[gn::LifePathGods.at(0)].toUpper());
+    QCOMPARE(again->lblD[1]->text(), gn::GodNames[gn::DestinyGods.at(0)].toUpper());
+}
+
+void TestFrmResult::printChangesNothing()
+{
+    FakePlatform fake;
+    auto *w = openReading(6, 9);
+    w->cmdNextLP_Click();
+    const SideView lifePath = lifePathView(w);
+    const SideView destiny = destinyView(w);
+    QVERIFY(w->cmdPrint->isHidden());
+
+    w->mnuPrint->trigger();
+
+    QVERIFY(lifePathView(w) == lifePath);
+    QVERIFY(destinyView(w) == destiny);
+    QCOMPARE(int(frmGreekNumerologyResult::LifePathPosition), 1);
+    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(fake.fileRequests.isEmpty());
+    QVERIFY(fake.endedWith.isEmpty());
+    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+}
+
+void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()
+{
+    FakePlatform fake;
+    auto *w = openReading(6, 6);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+
+    for (QPlainTextEdit *box : {w->txtLP, w->txtD}) {
+        const QString before = box->toPlainText();
+        box->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, QStringLiteral("xyz"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->toPlainText(), before);
+        QVERIFY(box->verticalScrollBar()->isVisible());
+    }
+}
+
+void TestFrmResult::tabOrderAndFirstFocus()
+{
+    FakePlatform fake;
+    auto *w = openReading(2, 7);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->cmdBack);
+
+    const QList<QWidget *> expected = {w->txtLP,   w->cmdNextLP, w->cmdBackLP, w->cmdBackD,
+                                       w->cmdNextD, w->txtD,      w->cmdSave,   w->cmdBack};
+    for (QWidget *next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestFrmResult::windowCanMinimizeNotMaximize()
+{
+    FakePlatform fake;
+    auto *result = openReading(1, 1);
+    auto *main = new frmMain;
+    for (QMainWindow *w : std::initializer_list<QMainWindow *>{result, main}) {
+        QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+    QVERIFY(result->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!main->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+}
+
+void TestFrmResult::closingEndsProgram_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::newRow("title bar") << false;
+    QTest::newRow("File, Exit") << true;
+}
+
+void TestFrmResult::closingEndsProgram()
+{
+    QFETCH(bool, byMenu);
+    FakePlatform fake;
+    auto *w = openReading(3, 3);
+
+    if (byMenu)
+        w->mnuExit->trigger();
+    else
+        QVERIFY(w->close());
+
+    QCOMPARE(fake.endedWith, QList<int>{0});
+    QVERIFY(openWindows<frmMain>().isEmpty());
+}
+
+void TestFrmResult::saveCancelledDoesNothing()
+{
+    FakePlatform fake;
+    auto *w = openReading(7, 3);
+    const SideView before = lifePathView(w);
+
+    w->cmdSave->click();
+
+    QCOMPARE(fake.fileRequests.size(), 1);
+    const FileDialogRequest &asked = fake.fileRequests[0];
+    QCOMPARE(asked.mode, FileDialogRequest::Mode::Save);
+    QCOMPARE(asked.title, QStringLiteral("Pallastro"));
+    QCOMPARE(asked.filter, QStringLiteral("Rich Text Format (*.grn)"));
+    QCOMPARE(asked.defaultSuffix, QStringLiteral("grn"));
+    QVERIFY(asked.confirmOverwrite);
+    QVERIFY(fake.messages.isEmpty());
+    QVERIFY(lifePathView(w) == before);
+}
+
+void TestFrmResult::saveWritesReading()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mine.grn"));
+    FakePlatform fake;
+    auto *w = openReading(7, 3);
+    fake.fileAnswers.enqueue(path);
+
+    w->cmdSave_Click();
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray::fromHex("8c0d0a880d0a"));
+    QVERIFY(fake.messages.isEmpty());
+    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+}
+
+void TestFrmResult::saveFailureIsReported()
+{
+    FakePlatform fake;
+    auto *w = openReading(7, 3);
+    // Under a regular file: no folder there, for root as for anyone.
+    fake.fileAnswers.enqueue(QStringLiteral("/dev/null/mine.grn"));
+
+    w->cmdSave_Click();
+
+    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("The reading could not be saved.")});
+    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
+    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+    QCOMPARE(gn::LifePathNumber, qint16(7));
+}
+
+PALLASTRO_WINDOW_TEST_MAIN(TestFrmResult)
+#include "tst_frmresult.moc"
