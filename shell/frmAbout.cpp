@@ -78,8 +78,10 @@ QRect frmAbout::line2Pixels()
 }
 
 frmAbout::frmAbout(QWidget *owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    // CustomizeWindowHint: only the listed decorations, so that window
+    // managers offer neither minimize nor maximize.
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint
+                         | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Pallastro v1.0"));
