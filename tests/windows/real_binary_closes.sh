@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs inside xvfb-run. Starts the real program with a fresh home, waits for
-# its window "Pallastro v1.0" and closes it with File, Exit; the process must
-# then end by itself.
+# its window "Pallastro v1.0", goes to a reading and Back again (switches,
+# during which for a moment no window is open, must not end the program),
+# then closes the window with File, Exit; the process must then end by itself.
 set -euo pipefail
 
 APP=${1:?usage: real_binary_closes.sh PATH-TO-PALLASTRO}
@@ -26,19 +27,35 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$APP" &
 PID=$!
 
-WID=
-for _ in $(seq 200); do
-    WID=$(xdotool search --onlyvisible --name '^Pallastro v1\.0$' 2>/dev/null | head -n 1 || true)
-    [ -n "$WID" ] && break
-    kill -0 "$PID" 2>/dev/null || fail "the program ended before showing its window"
-    sleep 0.1
-done
-[ -n "$WID" ] || fail "no window captioned \"Pallastro v1.0\" appeared"
-[ "$(xdotool getwindowname "$WID")" = "Pallastro v1.0" ] || fail "wrong caption"
+# wait_window WIDTH: the visible "Pallastro v1.0" window of that width (the
+# two windows share their caption).
+wait_window() {
+    local wid w
+    for _ in $(seq 200); do
+        for wid in $(xdotool search --onlyvisible --name '^Pallastro v1\.0$' 2>/dev/null); do
+            w=$(xwininfo -id "$wid" | sed -n 's/^ *Width: *//p')
+            if [ "$w" = "$1" ]; then echo "$wid"; return 0; fi
+        done
+        kill -0 "$PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+# No window manager here: give the window the keyboard directly.
+focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
 
-# No window manager here: give the window the keyboard directly, then File, Exit.
-xdotool windowfocus --sync "$WID"
-sleep 0.3
+MAIN=$(wait_window 488) || fail "no window captioned \"Pallastro v1.0\" appeared"
+[ "$(xdotool getwindowname "$MAIN")" = "Pallastro v1.0" ] || fail "wrong caption"
+
+focus "$MAIN"
+xdotool type --delay 30 "Ann"
+xdotool key --delay 80 alt+f g
+RESULT=$(wait_window 615) || fail "the reading did not open the result window"
+focus "$RESULT"
+xdotool key --delay 80 alt+b
+MAIN=$(wait_window 488) || fail "Back did not bring the main window (program running: $(kill -0 "$PID" 2>/dev/null && echo yes || echo no))"
+
+focus "$MAIN"
 xdotool key --delay 80 alt+f x
 
 for _ in $(seq 100); do

@@ -16,7 +16,6 @@
 #include "modHelp.h"
 
 #include <QCloseEvent>
-#include <QEventLoopLocker>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -332,10 +331,8 @@ void frmGreekNumerologyResult::cmdNextD_Click()
 
 void frmGreekNumerologyResult::cmdBack_Click()
 {
-    // For a moment no window is open; the application must not take that
-    // for the end of the program.
-    const QEventLoopLocker keepRunning;
-
+    // For a moment no window is open; the start-up has told the application
+    // not to quit when its last window closes, so this is safe.
     modGreekNumerology::LifePathGods.clear();
     modGreekNumerology::DestinyGods.clear();
     LifePathPosition = 0;
