@@ -17,6 +17,6 @@ RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) || fail "typing did not reach 
 
 step "title-bar close ends the process with status 0"
 wmctrl -i -c "$RESULT"
-status=$(wait_exit "$APP_PID" 10) || fail "the process kept running after the close"
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit "$APP_PID" 10 || fail "the process kept running after the close"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 echo "ok"

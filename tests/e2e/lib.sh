@@ -42,6 +42,10 @@ fail() {
         echo "windows on the screen:" >&2
         wmctrl -lG >&2 2>/dev/null || true
     fi
+    local pid
+    for pid in "${APP_PIDS[@]}"; do
+        if kill -0 "$pid" 2>/dev/null; then echo "process $pid still running" >&2; else echo "process $pid has ended" >&2; fi
+    done
     for log in "$E2E_TMP"/app*.log; do
         [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
     done
@@ -51,31 +55,27 @@ fail() {
 step() { echo "-- $*"; }
 
 # An X server of our own with a window manager, so that title-bar closes and
-# focus behave as on a desktop.
+# focus behave as on a desktop. The server picks a free display itself.
 start_display() {
-    local n
-    for n in $(seq $((100 + $$ % 300)) 999); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        local i
-        for i in $(seq 100); do
-            xdpyinfo >/dev/null 2>&1 && break
-            kill -0 "$XVFB_PID" 2>/dev/null || break
-            sleep 0.05
-        done
-        if xdpyinfo >/dev/null 2>&1; then
-            openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
-            WM_PID=$!
-            for i in $(seq 100); do
-                wmctrl -m >/dev/null 2>&1 && return 0
-                sleep 0.05
-            done
-            fail "window manager did not start"
-        fi
+    local numberfile=$E2E_TMP/display i n=
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >"$E2E_TMP/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    for i in $(seq 200); do
+        n=$(head -n 1 "$numberfile" 2>/dev/null || true)
+        [ -n "$n" ] && break
+        kill -0 "$XVFB_PID" 2>/dev/null || fail "the X server did not start: $(cat "$E2E_TMP/xvfb.log")"
+        sleep 0.05
     done
-    fail "no X display could be started"
+    [ -n "$n" ] || fail "the X server did not report its display"
+    export DISPLAY=":$n"
+    openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
+    WM_PID=$!
+    for i in $(seq 200); do
+        wmctrl -m >/dev/null 2>&1 && return 0
+        kill -0 "$WM_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    fail "window manager did not start: $(cat "$E2E_TMP/wm.log")"
 }
 
 # start_app [prefix command...]: starts the program, sets APP_PID.
@@ -129,14 +129,15 @@ stays_absent() {
     return 0
 }
 
-# wait_exit PID [SECONDS]: prints the exit status; fails when it keeps running.
+# wait_exit PID [SECONDS]: sets EXIT_STATUS; fails when the process keeps
+# running. Called in this shell, not in $(...), so that wait can reap it.
 wait_exit() {
     local pid=$1 limit=${2:-10} i
+    EXIT_STATUS=
     for i in $(seq $((limit * 20))); do
         if ! kill -0 "$pid" 2>/dev/null; then
-            local status=0
-            wait "$pid" || status=$?
-            echo "$status"
+            EXIT_STATUS=0
+            wait "$pid" || EXIT_STATUS=$?
             return 0
         fi
         sleep 0.05

@@ -37,6 +37,6 @@ keys Return
 step "E&xit ends the process with status 0"
 focus_window "$MAIN"
 keys alt+f x
-status=$(wait_exit "$APP_PID" 10) || fail "Exit did not end the process"
-[ "$status" = 0 ] || fail "exit status $status"
+wait_exit "$APP_PID" 10 || fail "Exit did not end the process"
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
 echo "ok"

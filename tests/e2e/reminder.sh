@@ -7,7 +7,7 @@ start_display
 step "first start stores today's date"
 start_and_wait_main
 wmctrl -i -c "$MAIN"
-wait_exit "$APP_PID" 10 >/dev/null || fail "the first copy did not end"
+wait_exit "$APP_PID" 10 || fail "the first copy did not end"
 
 step "15 days later the question comes before the main window"
 start_app env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "+15d"
@@ -17,7 +17,7 @@ focus_window "$MSG"
 keys Escape
 wait_window "$TITLE" "$MAIN_WIDTH" 10 >/dev/null || fail "no main window after the answer"
 wmctrl -c "$TITLE"
-wait_exit "$APP_PID" 10 >/dev/null || fail "the second start did not end"
+wait_exit "$APP_PID" 10 || fail "the second start did not end"
 
 step "the next start, the same day, asks nothing"
 start_app env FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "+15d"

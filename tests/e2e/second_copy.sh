@@ -14,8 +14,8 @@ MSG=$(wait_window "Pallastro" "" 10) || fail "the second copy showed no message"
 [ "$(windows_named "$TITLE" | wc -l)" = 1 ] || fail "the second copy showed a window"
 focus_window "$MSG"
 keys Return
-status=$(wait_exit "$second" 10) || fail "the second copy kept running"
-[ "$status" = 0 ] || fail "second copy exit status $status"
+wait_exit "$second" 10 || fail "the second copy kept running"
+[ "$EXIT_STATUS" = 0 ] || fail "second copy exit status $EXIT_STATUS"
 kill -0 "$first" || fail "the first copy ended"
 windows_named "$TITLE" "$MAIN_WIDTH" | grep -q . || fail "the first copy lost its window"
 
