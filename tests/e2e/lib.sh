@@ -122,7 +122,7 @@ wait_gone() {
 # No window named NAME shows up within SECONDS.
 stays_absent() {
     local name=$1 limit=${2:-1} i
-    for i in $(seq $((limit * 20))); do
+    for i in $(seq "$(awk -v s="$limit" 'BEGIN { print int(s * 20) }')"); do
         [ -n "$(windows_named "$name")" ] && return 1
         sleep 0.05
     done
