@@ -1,10 +1,69 @@
 #include "LinkLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+
+namespace {
+
+// Without this a screen reader would take the label for plain text and
+// offer no way to follow it.
+class AccessibleLinkLabel : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLinkLabel(LinkLabel *label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name) {
+            const QString name = widget()->accessibleName();
+            return name.isEmpty() ? link()->text() : name;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            link()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *linkLabelInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
+        return new AccessibleLinkLabel(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&linkLabelInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
+
+void LinkLabel::click()
+{
+    emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)
@@ -15,10 +74,10 @@ void LinkLabel::mousePressEvent(QMouseEvent *event)
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
+    const bool clickedInside = m_pressed && event->button() == Qt::LeftButton
                        && rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
-    if (click)
+    if (clickedInside)
         emit clicked();
 }

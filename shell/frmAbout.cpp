@@ -99,9 +99,13 @@ frmAbout::frmAbout(QWidget *owner)
     // In the order the window holds them; later ones lie on top.
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(Assets::programIconPixmap());
+    picIcon->setAccessibleName(QStringLiteral("Pallastro icon"));
+    // The 32 x 32 icon, taken from the larger renderings on a scaled screen.
+    const QPixmap icon = Assets::programIcon().pixmap(QSize(32, 32), devicePixelRatioF());
+    picIcon->setPixmap(icon.isNull() ? Assets::programIconPixmap() : icon);
     const QRect iconBox = Twips::rect(60, 60, 480, 480);
-    const QSize iconSize = picIcon->pixmap().isNull() ? iconBox.size() : picIcon->pixmap().size();
+    const QSize iconSize = picIcon->pixmap().isNull() ? iconBox.size()
+                                                      : picIcon->pixmap().deviceIndependentSize().toSize();
     picIcon->setGeometry(QRect(iconBox.topLeft(), iconSize));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

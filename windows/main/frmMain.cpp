@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "CoBrandDraw.h"
+#include "DropDownList.h"
 #include "EntryCheck.h"
 #include "Promotion.h"
 #include "WindowKit.h"
@@ -32,11 +33,10 @@ namespace {
 
 const QString ApplicationTitle = QStringLiteral("Pallastro");
 
-QComboBox *dropDownList(QWidget *parent, const char *name, const QRect &geometry)
+DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *combo = new QComboBox(parent);
+    auto *combo = new DropDownList(parent);
     combo->setObjectName(QLatin1String(name));
-    combo->setEditable(false);
     combo->setFont(Look::font(9));
     combo->setGeometry(geometry);
     return combo;
@@ -106,12 +106,28 @@ void frmMain::buildControls()
     Label61 = linkLabel(form, "Label61", Promotion::bannerText(), Look::White, Twips::rect(525, 0, 6270, 465),
                         monoHand, false);
 
+    nameForAssistiveTechnology();
+
     WindowKit::stackFrontToBack({lblFullBrand, lblCobrand});
     WindowKit::stackFrontToBack({txtName, cboMonth, cboDate, cboYear, cmdProceed, Label2[0], Label1});
     WindowKit::stackFrontToBack({fraFullBrand, cmdOpen, fraDetails, Label3, Label61});
 
     // Labels and frames take no focus, so only these stops remain.
     WindowKit::chainTabOrder({txtName, cboMonth, cboDate, cboYear, cmdProceed, cmdOpen});
+}
+
+void frmMain::nameForAssistiveTechnology()
+{
+    // The entry fields carry the caption of the label beside them; the
+    // buddy link lets a screen reader tie label and field together too.
+    Label1->setBuddy(txtName);
+    Label2[0]->setBuddy(cboMonth);
+    txtName->setAccessibleName(Label1->text());
+    const QString birthDay = Label2[0]->text();
+    const std::pair<QComboBox *, const char *> parts[] = {
+        {cboMonth, ": month"}, {cboDate, ": day"}, {cboYear, ": year"}};
+    for (const auto &[list, part] : parts)
+        static_cast<DropDownList *>(list)->setSpokenName(birthDay + QLatin1String(part));
 }
 
 void frmMain::buildMenus()

@@ -70,6 +70,7 @@ protected:
 
 private:
     void buildControls();
+    void nameForAssistiveTechnology();
     void buildMenus();
     void connectCommands();
 

@@ -166,12 +166,49 @@ void frmGreekNumerologyResult::buildControls()
     Label13 = linkLabel(form, "Label13", QString(), Look::LinkBlue, Twips::rect(5025, 6720, 75, 195),
                         QCursor(Qt::ArrowCursor), false);
 
+    nameForAssistiveTechnology();
+
     WindowKit::stackFrontToBack({lblCobrand, lblFullBrand});
     WindowKit::stackFrontToBack({txtD, cmdNextD, cmdBackD, lblD[0], lblD[3], lblD[1], lblD[2], imgD});
     WindowKit::stackFrontToBack({cmdBackLP, cmdNextLP, txtLP, imgLP, lblLP[2], lblLP[1], lblLP[4], lblLP[0]});
     WindowKit::stackFrontToBack({cmdSave, fraFullBrand, Frame1, cmdPrint, cmdBack, fraLP, Label61, Label13});
 
     WindowKit::chainTabOrder({cmdBack, cmdPrint, txtLP, cmdNextLP, cmdBackLP, cmdBackD, cmdNextD, txtD, cmdSave});
+}
+
+void frmGreekNumerologyResult::nameForAssistiveTechnology()
+{
+    fraLP->setAccessibleName(QStringLiteral("Life Path"));
+    Frame1->setAccessibleName(QStringLiteral("Destiny"));
+
+    // Each mythology box is named by the heading of its panel.
+    lblLP[4]->setBuddy(txtLP);
+    lblD[3]->setBuddy(txtD);
+    txtLP->setAccessibleName(lblLP[4]->text());
+    txtD->setAccessibleName(lblD[3]->text());
+
+    // "<<" and ">>" say nothing when read out; the tool tips stay as they are.
+    cmdBackLP->setAccessibleName(QStringLiteral("Previous Life Path god"));
+    cmdNextLP->setAccessibleName(QStringLiteral("Next Life Path god"));
+    cmdBackD->setAccessibleName(QStringLiteral("Previous Destiny god"));
+    cmdNextD->setAccessibleName(QStringLiteral("Next Destiny god"));
+
+    imgLP->setAccessibleName(QStringLiteral("Life Path portrait"));
+    imgD->setAccessibleName(QStringLiteral("Destiny portrait"));
+    describePortrait(imgLP, -1);
+    describePortrait(imgD, -1);
+
+    // Out of sight below the client area, but a link all the same.
+    Label13->setAccessibleName(QStringLiteral("Get this software fully branded"));
+}
+
+void frmGreekNumerologyResult::describePortrait(QLabel *portrait, int catalogPosition)
+{
+    using namespace modGreekNumerology;
+    const bool named = catalogPosition >= 0 && catalogPosition < CatalogueSize
+                       && !GodNames[catalogPosition].isEmpty();
+    portrait->setAccessibleDescription(named ? QStringLiteral("Portrait of ") + GodNames[catalogPosition]
+                                             : QStringLiteral("No portrait"));
 }
 
 void frmGreekNumerologyResult::buildMenus()
@@ -269,6 +306,7 @@ void frmGreekNumerologyResult::ShowGod(const Side &side)
         side.name->clear();
         side.description->clear();
         side.portrait->clear();
+        describePortrait(side.portrait, -1);
         return;
     case GodStepper::Outcome::Draw:
         break;
@@ -291,8 +329,14 @@ void frmGreekNumerologyResult::ShowGod(const Side &side)
     const QImage picture = Assets::portrait(p + 1);
     if (picture.isNull())
         return;
-    side.portrait->setPixmap(QPixmap::fromImage(picture.scaled(PortraitPixels, PortraitPixels,
-                                                               Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    // Scaled once to the control's size in device pixels, so that a scaled
+    // screen gets a sharp picture rather than a blown-up small one.
+    const qreal ratio = side.portrait->devicePixelRatioF();
+    const int pixels = qRound(PortraitPixels * ratio);
+    QPixmap shown = QPixmap::fromImage(picture.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    shown.setDevicePixelRatio(ratio);
+    side.portrait->setPixmap(shown);
+    describePortrait(side.portrait, p);
 }
 
 void frmGreekNumerologyResult::ShowLifePathGod()

@@ -87,6 +87,9 @@ protected:
 private:
     struct Side;
     void buildControls();
+    void nameForAssistiveTechnology();
+    // Tells assistive technology whose picture a portrait shows (-1: none).
+    static void describePortrait(QLabel *portrait, int catalogPosition);
     void buildMenus();
     void connectCommands();
     void ShowGod(const Side &side);

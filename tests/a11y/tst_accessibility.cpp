@@ -1,0 +1,419 @@
+// What assistive technology finds in the three windows: every control it can
+// land on has a name, entry fields are named by their labels, the portraits
+// say whose picture they show, links can be followed without a mouse, and
+// the program's messages arrive as alerts.
+
+#include "FakePlatform.h"
+#include "WindowTestSupport.h"
+
+#include "LinkLabel.h"
+#include "frmAbout.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+
+#include <functional>
+#include <memory>
+
+using namespace WindowTest;
+namespace gn = modGreekNumerology;
+
+namespace {
+
+QAccessibleInterface *interfaceOf(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString nameOf(QObject *object)
+{
+    QAccessibleInterface *iface = interfaceOf(object);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+QString descriptionOf(QObject *object)
+{
+    QAccessibleInterface *iface = interfaceOf(object);
+    return iface ? iface->text(QAccessible::Description) : QString();
+}
+
+// A user of a screen reader can land on it: it takes the keyboard, or it is
+// something to press.
+bool isReachable(QAccessibleInterface *iface)
+{
+    const QAccessible::Role role = iface->role();
+    return iface->state().focusable || role == QAccessible::Link || role == QAccessible::PushButton
+           || role == QAccessible::ComboBox || role == QAccessible::EditableText;
+}
+
+QString describe(QAccessibleInterface *iface)
+{
+    QObject *object = iface->object();
+    const QString name = object ? object->objectName() : QString();
+    return QStringLiteral("%1 (%2, role %3)")
+        .arg(name.isEmpty() ? QStringLiteral("<unnamed object>") : name,
+             object ? QString::fromLatin1(object->metaObject()->className()) : QStringLiteral("-"))
+        .arg(int(iface->role()));
+}
+
+// Walks the accessible tree below iface; lists every reachable node without
+// a name and collects the objects visited.
+void walk(QAccessibleInterface *iface, QStringList &unnamed, QSet<QObject *> &visited, int depth = 0)
+{
+    QVERIFY2(depth < 32, "accessible tree too deep (a cycle?)");
+    visited.insert(iface->object());
+    if (isReachable(iface) && iface->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << describe(iface);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface *child = iface->child(i);
+        if (child)
+            walk(child, unnamed, visited, depth + 1);
+    }
+}
+
+QList<LinkLabel *> linksOf(QWidget *window)
+{
+    return window->findChildren<LinkLabel *>();
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void everyReachableControlIsNamed_data();
+    void everyReachableControlIsNamed();
+    void entryFieldsCarryTheirLabels();
+    void mythologyBoxesCarryTheirHeadings();
+    void stepButtonsSayWhatTheyDo_data();
+    void stepButtonsSayWhatTheyDo();
+    void portraitsNameTheGodShown_data();
+    void portraitsNameTheGodShown();
+    void emptySideHasNoPortrait_data();
+    void emptySideHasNoPortrait();
+    void linksArePressableLinks_data();
+    void linksArePressableLinks();
+    void messagesAreAlerts();
+
+private:
+    static frmGreekNumerologyResult *openReading(qint16 lifePath, qint16 destiny);
+};
+
+void TestAccessibility::cleanup() { disposeAll(); }
+
+frmGreekNumerologyResult *TestAccessibility::openReading(qint16 lifePath, qint16 destiny)
+{
+    gn::LifePathNumber = lifePath;
+    gn::DestinyNumber = destiny;
+    auto *w = new frmGreekNumerologyResult;
+    w->show();
+    return w;
+}
+
+void TestAccessibility::everyReachableControlIsNamed_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<qint16>("lifePath");
+    QTest::addColumn<qint16>("destiny");
+
+    QTest::newRow("main window") << QStringLiteral("main") << qint16(0) << qint16(0);
+    QTest::newRow("result, both sides with gods") << QStringLiteral("result") << qint16(6) << qint16(9);
+    QTest::newRow("result, both sides empty") << QStringLiteral("result") << qint16(0) << qint16(11);
+    QTest::newRow("about window") << QStringLiteral("about") << qint16(0) << qint16(0);
+}
+
+void TestAccessibility::everyReachableControlIsNamed()
+{
+    QFETCH(QString, window);
+    QFETCH(qint16, lifePath);
+    QFETCH(qint16, destiny);
+    FakePlatform fake;
+
+    std::unique_ptr<frmAbout> about;
+    QWidget *shown = nullptr;
+    if (window == QLatin1String("main")) {
+        auto *w = new frmMain;
+        w->show();
+        shown = w;
+    } else if (window == QLatin1String("result")) {
+        shown = openReading(lifePath, destiny);
+    } else {
+        about = std::make_unique<frmAbout>();
+        about->show();
+        shown = about.get();
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(shown));
+
+    QAccessibleInterface *root = interfaceOf(shown);
+    QVERIFY(root);
+    QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Pallastro v1.0"));
+
+    QStringList unnamed;
+    QSet<QObject *> visited;
+    walk(root, unnamed, visited);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral("; "))));
+
+    // The walk reached every control that takes the keyboard and every link.
+    int controls = 0;
+    for (QWidget *w : shown->findChildren<QWidget *>()) {
+        const bool link = qobject_cast<LinkLabel *>(w) != nullptr;
+        if ((w->focusPolicy() == Qt::NoFocus && !link) || !w->isVisibleTo(shown) || w->isWindow())
+            continue;
+        ++controls;
+        QVERIFY2(visited.contains(w), qPrintable(w->objectName()));
+    }
+    QVERIFY(controls >= 3);
+}
+
+void TestAccessibility::entryFieldsCarryTheirLabels()
+{
+    FakePlatform fake;
+    auto *w = new frmMain;
+    w->show();
+
+    QCOMPARE(nameOf(w->txtName), w->Label1->text());
+    QCOMPARE(nameOf(w->txtName), QStringLiteral("Name"));
+    QCOMPARE(nameOf(w->cboMonth), QStringLiteral("Birth Day: month"));
+    QCOMPARE(nameOf(w->cboDate), QStringLiteral("Birth Day: day"));
+    QCOMPARE(nameOf(w->cboYear), QStringLiteral("Birth Day: year"));
+
+    // The label announces the field it stands for.
+    QAccessibleInterface *label = interfaceOf(w->Label1);
+    const auto related = label->relations(QAccessible::Labelled);
+    QCOMPARE(related.size(), 1);
+    QCOMPARE(related.first().first->object(), w->txtName);
+
+    // A choice made in a list is read out as its value, not as its name.
+    w->cboMonth->setCurrentIndex(8);
+    QCOMPARE(interfaceOf(w->cboMonth)->text(QAccessible::Value), QStringLiteral("September"));
+    QCOMPARE(nameOf(w->cboMonth), QStringLiteral("Birth Day: month"));
+}
+
+void TestAccessibility::mythologyBoxesCarryTheirHeadings()
+{
+    FakePlatform fake;
+    frmGreekNumerologyResult *w = openReading(4, 5);
+
+    QCOMPARE(nameOf(w->txtLP), w->lblLP[4]->text());
+    QCOMPARE(nameOf(w->txtLP), QStringLiteral("Greek Numerology Life Path Goddess(es)"));
+    QCOMPARE(nameOf(w->txtD), w->lblD[3]->text());
+    QCOMPARE(nameOf(w->txtD), QStringLiteral("Greek Numerology Destiny Goddess(es)"));
+    // The box's text stays its value, so a god's description is read in full.
+    QCOMPARE(interfaceOf(w->txtLP)->text(QAccessible::Value), w->txtLP->toPlainText());
+    QCOMPARE(nameOf(w->fraLP), QStringLiteral("Life Path"));
+    QCOMPARE(nameOf(w->Frame1), QStringLiteral("Destiny"));
+}
+
+void TestAccessibility::stepButtonsSayWhatTheyDo_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("cmdBackLP") << "cmdBackLP" << "<<" << "Back" << "Previous Life Path god";
+    QTest::newRow("cmdNextLP") << "cmdNextLP" << ">>" << "Next" << "Next Life Path god";
+    QTest::newRow("cmdBackD") << "cmdBackD" << "<<" << "Back" << "Previous Destiny god";
+    QTest::newRow("cmdNextD") << "cmdNextD" << ">>" << "Next" << "Next Destiny god";
+}
+
+void TestAccessibility::stepButtonsSayWhatTheyDo()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, caption);
+    QFETCH(QString, tip);
+    QFETCH(QString, name);
+    FakePlatform fake;
+    frmGreekNumerologyResult *w = openReading(6, 6);
+
+    auto *b = w->findChild<QPushButton *>(button);
+    QVERIFY(b);
+    QCOMPARE(b->text(), caption);
+    QCOMPARE(b->toolTip(), tip);
+    QAccessibleInterface *iface = interfaceOf(b);
+    QCOMPARE(iface->role(), QAccessible::PushButton);
+    QCOMPARE(iface->text(QAccessible::Name), name);
+
+    // Pressing it through assistive technology steps like a click.
+    const qint16 lifePathBefore = frmGreekNumerologyResult::LifePathPosition;
+    const qint16 destinyBefore = frmGreekNumerologyResult::DestinyPosition;
+    QAccessibleActionInterface *action = iface->actionInterface();
+    QVERIFY(action);
+    QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    action->doAction(QAccessibleActionInterface::pressAction());
+    auto moved = [&] {
+        return (frmGreekNumerologyResult::LifePathPosition - lifePathBefore)
+               + (frmGreekNumerologyResult::DestinyPosition - destinyBefore);
+    };
+    // From the first god, "Previous" stays put with its message, "Next" moves
+    // on. The press is animated, so it lands a moment later.
+    if (caption == QLatin1String(">>")) {
+        QTRY_COMPARE(moved(), 1);
+        QCOMPARE(fake.messages.size(), 0);
+    } else {
+        QTRY_COMPARE(fake.messages.size(), 1);
+        QCOMPARE(moved(), 0);
+    }
+}
+
+void TestAccessibility::portraitsNameTheGodShown_data()
+{
+    QTest::addColumn<qint16>("number");
+    QTest::addColumn<bool>("lifePathSide");
+
+    for (qint16 n = 1; n <= 9; ++n) {
+        QTest::addRow("Life Path %d", int(n)) << n << true;
+        QTest::addRow("Destiny %d", int(n)) << n << false;
+    }
+}
+
+void TestAccessibility::portraitsNameTheGodShown()
+{
+    QFETCH(qint16, number);
+    QFETCH(bool, lifePathSide);
+    FakePlatform fake;
+    frmGreekNumerologyResult *w = lifePathSide ? openReading(number, 0) : openReading(0, number);
+    QLabel *portrait = lifePathSide ? w->imgLP : w->imgD;
+    QPushButton *next = lifePathSide ? w->cmdNextLP : w->cmdNextD;
+    QPushButton *back = lifePathSide ? w->cmdBackLP : w->cmdBackD;
+
+    gn::LoadGodCatalogue();
+    const QList<qint16> gods = gn::GodsOf(number);
+    QVERIFY(!gods.isEmpty());
+
+    QAccessibleInterface *iface = interfaceOf(portrait);
+    QCOMPARE(iface->role(), QAccessible::Graphic);
+    QCOMPARE(iface->text(QAccessible::Name),
+             lifePathSide ? QStringLiteral("Life Path portrait") : QStringLiteral("Destiny portrait"));
+
+    // The god whose picture is in view: a god without a portrait of his own
+    // leaves the one before him in view.
+    auto expectedFor = [&](int index) {
+        for (int i = index; i >= 0; --i)
+            if (gods.at(i) < gn::PortraitCount)
+                return QStringLiteral("Portrait of ") + gn::GodNames[gods.at(i)];
+        return QStringLiteral("No portrait");
+    };
+
+    QCOMPARE(iface->text(QAccessible::Description), expectedFor(0));
+    for (int i = 1; i < gods.size(); ++i) {
+        next->click();
+        QCOMPARE(iface->text(QAccessible::Description), expectedFor(i));
+    }
+    // Past the last god: the message, and the portrait is still the last one.
+    next->click();
+    QCOMPARE(iface->text(QAccessible::Description), expectedFor(int(gods.size()) - 1));
+    for (int i = int(gods.size()) - 2; i >= 0; --i) {
+        back->click();
+        QCOMPARE(iface->text(QAccessible::Description), expectedFor(i));
+    }
+    QCOMPARE(fake.messages.size(), 1);
+}
+
+void TestAccessibility::emptySideHasNoPortrait_data()
+{
+    QTest::addColumn<qint16>("number");
+    QTest::newRow("0") << qint16(0);
+    QTest::newRow("10") << qint16(10);
+    QTest::newRow("11") << qint16(11);
+    QTest::newRow("-1") << qint16(-1);
+}
+
+void TestAccessibility::emptySideHasNoPortrait()
+{
+    QFETCH(qint16, number);
+    FakePlatform fake;
+    frmGreekNumerologyResult *w = openReading(number, 7);
+
+    QCOMPARE(descriptionOf(w->imgLP), QStringLiteral("No portrait"));
+    QCOMPARE(descriptionOf(w->imgD), QStringLiteral("Portrait of ") + gn::GodNames[gn::GodsOf(7).first()]);
+    w->cmdNextLP->click();
+    QCOMPARE(descriptionOf(w->imgLP), QStringLiteral("No portrait"));
+    QVERIFY(!descriptionOf(w->imgLP).contains(QLatin1String("Portrait of")));
+}
+
+void TestAccessibility::linksArePressableLinks_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main") << QStringLiteral("main");
+    QTest::newRow("result") << QStringLiteral("result");
+    QTest::newRow("about") << QStringLiteral("about");
+}
+
+void TestAccessibility::linksArePressableLinks()
+{
+    QFETCH(QString, window);
+    FakePlatform fake;
+
+    std::unique_ptr<frmAbout> about;
+    QWidget *shown = nullptr;
+    if (window == QLatin1String("main")) {
+        shown = new frmMain;
+    } else if (window == QLatin1String("result")) {
+        shown = openReading(1, 2);
+    } else {
+        about = std::make_unique<frmAbout>();
+        shown = about.get();
+    }
+    shown->show();
+
+    const QList<LinkLabel *> links = linksOf(shown);
+    QVERIFY(links.size() >= 2);
+    for (LinkLabel *link : links) {
+        QAccessibleInterface *iface = interfaceOf(link);
+        QVERIFY(iface);
+        QCOMPARE(iface->role(), QAccessible::Link);
+        const QString name = iface->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(link->objectName()));
+        if (!link->text().isEmpty())
+            QCOMPARE(name, link->text());
+
+        QAccessibleActionInterface *action = iface->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        const qsizetype before = fake.openedUrls.size();
+        action->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY2(fake.openedUrls.size() == before + 1, qPrintable(link->objectName()));
+    }
+}
+
+void TestAccessibility::messagesAreAlerts()
+{
+    // The end-of-list and checking messages are message boxes built as the
+    // platform builds them; what a screen reader receives from one.
+    FakePlatform fake;
+    frmGreekNumerologyResult *w = openReading(1, 1);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Pallastro"), QStringLiteral("You are at the last record"),
+                    QMessageBox::Ok, w);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+
+    QAccessibleInterface *iface = interfaceOf(&box);
+    QVERIFY(iface->role() == QAccessible::AlertMessage || iface->role() == QAccessible::Dialog);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Pallastro"));
+
+    // The message itself is in the box's tree.
+    QStringList texts;
+    std::function<void(QAccessibleInterface *)> collect = [&](QAccessibleInterface *node) {
+        texts << node->text(QAccessible::Name) << node->text(QAccessible::Value);
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *child = node->child(i))
+                collect(child);
+    };
+    collect(iface);
+    QVERIFY(texts.contains(QStringLiteral("You are at the last record")));
+    box.close();
+}
+
+PALLASTRO_WINDOW_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
