@@ -5,6 +5,8 @@ endif()
 
 set(CPACK_GENERATOR "DEB")
 set(CPACK_SOURCE_GENERATOR "TGZ")
+# `make package_source` must not sweep up build folders or the repository.
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/")
 set(CPACK_PACKAGE_NAME "pallastro")
 set(CPACK_PACKAGE_VENDOR "Pallastro")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -12,7 +14,6 @@ set(CPACK_PACKAGE_CONTACT "Pallastro <pallastro@pallastro.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Greek numerology reading from a name and a date of birth")
 set(CPACK_PACKAGE_DESCRIPTION
     "Pallastro reduces a name to a Destiny number and a date of birth to a Life Path number and shows, for each, its interpretation and the gods of the Greek pantheon behind it, with portraits and descriptions. Readings are saved to files and opened again.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
