@@ -1,6 +1,8 @@
 #include "Assets.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QScreen>
 
 #include <array>
 
@@ -94,13 +96,43 @@ QPoint handHotSpot()
     return Fingertip;
 }
 
-QCursor handCursor(Hand variant)
+QString handResourcePath(Hand variant, int scale)
 {
+    if (scale <= 1)
+        return handResourcePath(variant);
+    return variant == Hand::Monochrome ? QStringLiteral(":/pointers/hand-mono@2x.png")
+                                       : QStringLiteral(":/pointers/hand16@2x.png");
+}
+
+QCursor handCursor(Hand variant, qreal devicePixelRatio)
+{
+    // On a scaled screen the 32 x 32 picture would be blown up and blurred;
+    // the double-size rendering keeps the outline sharp.
+    if (devicePixelRatio > 1.0) {
+        QPixmap large = QPixmap::fromImage(readByContent(handResourcePath(variant, 2)));
+        if (!large.isNull()) {
+            // The X11 back end (Qt 6.4) hands picture and hot spot to the
+            // server unscaled, so there the hot spot is in the picture's own
+            // pixels; the other back ends take the picture's device pixel
+            // ratio and a hot spot in logical pixels.
+            if (QGuiApplication::platformName() == QLatin1String("xcb"))
+                return QCursor(large, 2 * Fingertip.x(), 2 * Fingertip.y());
+            large.setDevicePixelRatio(2.0);
+            return QCursor(large, Fingertip.x(), Fingertip.y());
+        }
+    }
+
     const QImage image = handImage(variant);
     // A build without its pictures still gets a usable pointer.
     if (image.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(QPixmap::fromImage(image), Fingertip.x(), Fingertip.y());
+}
+
+QCursor handCursor(Hand variant)
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return handCursor(variant, screen ? screen->devicePixelRatio() : 1.0);
 }
 
 } // namespace Assets

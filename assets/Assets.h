@@ -29,8 +29,11 @@ QIcon programIcon();
 QPixmap programIconPixmap();   // the 32 x 32 picture itself
 
 enum class Hand { SixteenColour, Monochrome };
-// Hand-shaped pointer, hot spot at the fingertip.
+// Hand-shaped pointer, hot spot at the fingertip, for the primary screen:
+// the double-size rendering where that screen is scaled.
 QCursor handCursor(Hand variant);
+// The same for a given device pixel ratio.
+QCursor handCursor(Hand variant, qreal devicePixelRatio);
 QImage handImage(Hand variant);
 
 // The fingertip within the 32 x 32 hand picture; the same for both variants.
@@ -39,5 +42,7 @@ QPoint handHotSpot();
 // Resource paths of the 32 x 32 program icon and of a hand picture.
 QString programIconResourcePath();
 QString handResourcePath(Hand variant);
+// scale 2: the 64 x 64 rendering of the same pointer.
+QString handResourcePath(Hand variant, int scale);
 
 } // namespace Assets

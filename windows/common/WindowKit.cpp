@@ -16,6 +16,16 @@
 
 namespace WindowKit {
 
+namespace {
+
+// Room either side of a label's text for glyphs that reach past their
+// advance (a "j" at the start of a wrapped line, say). On a scaled screen
+// such ink lands on a device pixel outside the text box, and the label
+// would cut it off; the text itself stays where it was designed.
+constexpr int Overhang = 1;
+
+} // namespace
+
 QString caption() { return QStringLiteral("Pallastro v1.0"); }
 
 QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize)
@@ -71,7 +81,8 @@ QLabel *label(QWidget *parent, const char *name, const QString &text, const QFon
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setFont(font);
-    l->setGeometry(geometry);
+    l->setContentsMargins(Overhang, 0, Overhang, 0);
+    l->setGeometry(geometry.adjusted(-Overhang, 0, Overhang, 0));
     l->setWordWrap(wordWrap);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setFocusPolicy(Qt::NoFocus);
@@ -86,8 +97,10 @@ void sizeToText(QLabel *label)
 
 void sizeToTextFromRight(QLabel *label, int rightEdge)
 {
+    // The text ends at the edge; the label's margin lies beyond it.
     const QSize size = label->sizeHint();
-    label->setGeometry(rightEdge - size.width() + 1, label->y(), size.width(), size.height());
+    const int right = rightEdge + label->contentsMargins().right();
+    label->setGeometry(right - size.width() + 1, label->y(), size.width(), size.height());
 }
 
 LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,

@@ -37,13 +37,15 @@ void finishTopLevel(QMainWindow *window);
 void setTextColour(QWidget *widget, const QColor &colour);
 
 // A transparent label that takes no focus. Long captions wrap inside the
-// given rectangle; call sizeToText for labels that size themselves.
+// given rectangle, which is where the text goes: the label reaches a pixel
+// further either side, so that glyph overhangs are not cut off. Call
+// sizeToText for labels that size themselves.
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font,
               const QColor &colour, const QRect &geometry, bool wordWrap = false);
 
 // Takes the size of its caption, keeping its top-left corner.
 void sizeToText(QLabel *label);
-// Takes the size of its caption, keeping its top-right corner (right-aligned labels).
+// Takes the size of its caption, its text ending at rightEdge (right-aligned labels).
 void sizeToTextFromRight(QLabel *label, int rightEdge);
 
 // Bold, underlined, centred, wrapping link label with a hand pointer.

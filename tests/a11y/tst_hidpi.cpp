@@ -1,0 +1,340 @@
+// The windows on a scaled screen. The test binary runs once per scale factor
+// (QT_SCALE_FACTOR is read when the application starts): no caption may be
+// clipped by its control or its container, whatever the reading shown, and
+// pictures and pointers come from renderings large enough for the screen.
+
+#include "FakePlatform.h"
+#include "WindowTestSupport.h"
+
+#include "LinkLabel.h"
+#include "frmAbout.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+
+#include <memory>
+
+using namespace WindowTest;
+namespace gn = modGreekNumerology;
+
+namespace {
+
+// Room the text needs when laid out in `box` with `flags`, in whole and in
+// fractional logical pixels; with fractional scale factors the two can round
+// apart, and the text has to fit either way.
+bool fits(const QFont &font, const QRect &box, int flags, const QString &text, QString *why)
+{
+    const QRect whole = QFontMetrics(font).boundingRect(box, flags, text);
+    const QRectF exact = QFontMetricsF(font).boundingRect(QRectF(box), flags, text);
+    // A hundredth of a pixel is rounding noise, not a clipped glyph.
+    const QRectF room = QRectF(box).adjusted(-0.01, -0.01, 0.01, 0.01);
+    if (box.contains(whole) && room.contains(exact))
+        return true;
+    if (why)
+        *why = QStringLiteral("needs %1x%2 (%3x%4) at %5,%6 in %7x%8 at %9,%10")
+                   .arg(whole.width()).arg(whole.height())
+                   .arg(exact.width(), 0, 'f', 2).arg(exact.height(), 0, 'f', 2)
+                   .arg(whole.x()).arg(whole.y())
+                   .arg(box.width()).arg(box.height()).arg(box.x()).arg(box.y());
+    return false;
+}
+
+// What the painter actually puts down at this device pixel ratio, glyph
+// overhangs and all, for text laid out in `box`: no clearly inked device
+// pixel may fall outside `clip`, where the control would cut it off.
+bool inkFits(const QFont &font, const QRect &box, const QRect &clip, int flags, const QString &text, qreal ratio,
+             QString *why)
+{
+    constexpr int Margin = 8;   // logical pixels around the box, whole device pixels at 1.25, 1.5 and 2
+    QImage canvas((QSizeF(clip.size() + QSize(2 * Margin, 2 * Margin)) * ratio).toSize(),
+                  QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    canvas.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const QPoint offset = QPoint(Margin, Margin) - clip.topLeft();
+        painter.drawText(box.translated(offset), flags | Qt::TextDontClip, text);
+    }
+    const QRect inside(qRound(Margin * ratio), qRound(Margin * ratio), qRound(clip.width() * ratio),
+                       qRound(clip.height() * ratio));
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            if (qAlpha(canvas.pixel(x, y)) > 96 && !inside.contains(x, y)) {
+                if (why)
+                    *why = QStringLiteral("ink at device pixel %1,%2 outside %3x%4").arg(x - inside.x())
+                               .arg(y - inside.y()).arg(inside.width()).arg(inside.height());
+                return false;
+            }
+    return true;
+}
+
+// Every caption in the window, checked against the rectangle it is drawn in;
+// returns one line per clipped caption.
+QStringList clippedCaptions(QWidget *window)
+{
+    QStringList clipped;
+    QString why;
+    const auto report = [&](QWidget *w, const QString &text) {
+        clipped << QStringLiteral("%1 \"%2\": %3").arg(w->objectName(), text.left(40), why);
+    };
+
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(window) || label->text().isEmpty())
+            continue;
+        int flags = int(label->alignment());
+        if (label->wordWrap())
+            flags |= Qt::TextWordWrap;
+        if (label->buddy())
+            flags |= Qt::TextShowMnemonic;
+        const QRect box = label->contentsRect();
+        if (!fits(label->font(), box, flags, label->text(), &why)
+            || !inkFits(label->font(), box, label->rect(), flags, label->text(), label->devicePixelRatioF(), &why)) {
+            report(label, label->text());
+            continue;
+        }
+        // Nor may the container cut off what the label itself has room for.
+        const QRect text = QFontMetrics(label->font()).boundingRect(box, flags, label->text());
+        const QRect inParent = text.translated(label->pos());
+        QWidget *parent = label->parentWidget();
+        if (!parent->rect().contains(inParent)) {
+            why = QStringLiteral("leaves its container %1").arg(parent->objectName());
+            report(label, label->text());
+        }
+    }
+
+    for (QPushButton *button : window->findChildren<QPushButton *>()) {
+        if (!button->isVisibleTo(window))
+            continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect box = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+        if (!fits(button->font(), box, flags, button->text(), &why)
+            || !inkFits(button->font(), box, box, flags, button->text(), button->devicePixelRatioF(), &why))
+            report(button, button->text());
+    }
+
+    for (QComboBox *list : window->findChildren<QComboBox *>()) {
+        if (!list->isVisibleTo(window))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.editable = false;
+        option.frame = list->hasFrame();
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        // The style lays the entry out a pixel in from either side of the
+        // field, and cuts it off at the field.
+        const QRect box = field.adjusted(1, 0, -1, 0);
+        for (int i = 0; i < list->count(); ++i)
+            if (!fits(list->font(), box, Qt::AlignLeft | Qt::AlignVCenter, list->itemText(i), &why)
+                || !inkFits(list->font(), box, field, Qt::AlignLeft | Qt::AlignVCenter, list->itemText(i),
+                            list->devicePixelRatioF(), &why))
+                report(list, list->itemText(i));
+    }
+
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        if (!frame->isVisibleTo(window) || frame->title().isEmpty())
+            continue;
+        // The caption is painted by hand from a small indent, with a little
+        // padding either side.
+        const QRect box(8, 0, frame->width() - 8, frame->height());
+        if (!fits(frame->font(), box, Qt::AlignLeft | Qt::AlignTop, frame->title() + QStringLiteral("  "), &why))
+            report(frame, frame->title());
+    }
+    return clipped;
+}
+
+} // namespace
+
+class TestHighDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void mainWindowCaptionsFit();
+    void resultCaptionsFitForEveryGod_data();
+    void resultCaptionsFitForEveryGod();
+    void aboutCaptionsFit();
+    void geometryIsInLogicalPixels();
+    void portraitsAreDrawnForTheScreen();
+    void aboutIconIsDrawnForTheScreen();
+    void handPointerFollowsTheScreen_data();
+    void handPointerFollowsTheScreen();
+
+private:
+    qreal m_ratio = 1.0;
+};
+
+void TestHighDpi::initTestCase()
+{
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    m_ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    qInfo("scale factor %s, device pixel ratio %.2f", factor.isEmpty() ? "unset" : factor.constData(), m_ratio);
+    if (!factor.isEmpty())
+        QCOMPARE(m_ratio, factor.toDouble());
+}
+
+void TestHighDpi::cleanup() { disposeAll(); }
+
+void TestHighDpi::mainWindowCaptionsFit()
+{
+    FakePlatform fake;
+    auto *w = new frmMain;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    QCOMPARE(w->devicePixelRatioF(), m_ratio);
+
+    const QStringList clipped = clippedCaptions(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestHighDpi::resultCaptionsFitForEveryGod_data()
+{
+    QTest::addColumn<qint16>("number");
+    // Every number with gods, and the numbers of an empty side.
+    for (qint16 n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 22})
+        QTest::addRow("%d", int(n)) << n;
+}
+
+void TestHighDpi::resultCaptionsFitForEveryGod()
+{
+    QFETCH(qint16, number);
+    FakePlatform fake;
+    gn::LifePathNumber = number;
+    gn::DestinyNumber = number;
+    auto *w = new frmGreekNumerologyResult;
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    const qsizetype gods = gn::GodsOf(number).size();
+    for (qsizetype i = 0; i < qMax<qsizetype>(gods, 1); ++i) {
+        const QStringList clipped = clippedCaptions(w);
+        QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("god %1:\n").arg(i) + clipped.join(QLatin1Char('\n'))));
+        // The god's name ends at the portrait and never runs into the heading.
+        for (auto [name, heading] : {std::pair{w->lblLP[1], w->lblLP[4]}, std::pair{w->lblD[1], w->lblD[3]}}) {
+            if (name->text().isEmpty())
+                continue;
+            QVERIFY2(!name->geometry().intersects(heading->geometry()), qPrintable(name->text()));
+            QVERIFY(name->geometry().right() < w->imgLP->geometry().left());
+        }
+        w->cmdNextLP->click();
+        w->cmdNextD->click();
+    }
+}
+
+void TestHighDpi::aboutCaptionsFit()
+{
+    FakePlatform fake;
+    frmAbout about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const QStringList clipped = clippedCaptions(&about);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestHighDpi::geometryIsInLogicalPixels()
+{
+    // The designed sizes hold at every factor; the screen does the scaling.
+    FakePlatform fake;
+    auto *main = new frmMain;
+    main->show();
+    QCOMPARE(main->centralWidget()->size(), QSize(488, 307));
+    QCOMPARE(main->cmdOpen->geometry(), QRect(79, 88, 331, 25));
+
+    frmAbout about;
+    QCOMPARE(about.size(), QSize(388, 203));
+
+    gn::LifePathNumber = 1;
+    gn::DestinyNumber = 1;
+    auto *result = new frmGreekNumerologyResult;
+    result->show();
+    QCOMPARE(result->centralWidget()->size(), QSize(615, 391));
+    QCOMPARE(result->imgLP->size(), QSize(120, 120));
+}
+
+void TestHighDpi::portraitsAreDrawnForTheScreen()
+{
+    FakePlatform fake;
+    gn::LifePathNumber = 6;
+    gn::DestinyNumber = 1;
+    auto *w = new frmGreekNumerologyResult;
+    w->show();
+
+    for (QLabel *portrait : {w->imgLP, w->imgD}) {
+        const QPixmap shown = portrait->pixmap();
+        QVERIFY(!shown.isNull());
+        QCOMPARE(shown.deviceIndependentSize().toSize(), QSize(120, 120));
+        QCOMPARE(shown.size(), QSize(qRound(120 * m_ratio), qRound(120 * m_ratio)));
+    }
+    // Stepping keeps it so.
+    w->cmdNextLP->click();
+    QCOMPARE(w->imgLP->pixmap().size(), QSize(qRound(120 * m_ratio), qRound(120 * m_ratio)));
+}
+
+void TestHighDpi::aboutIconIsDrawnForTheScreen()
+{
+    FakePlatform fake;
+    frmAbout about;
+    const QPixmap icon = about.picIcon->pixmap();
+    QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
+    QCOMPARE(about.picIcon->size(), QSize(32, 32));
+    // At least as many pixels as the screen shows: never blown up.
+    QVERIFY2(icon.width() >= qRound(32 * m_ratio), qPrintable(QString::number(icon.width())));
+}
+
+void TestHighDpi::handPointerFollowsTheScreen_data()
+{
+    QTest::addColumn<Assets::Hand>("variant");
+    QTest::newRow("16 colours") << Assets::Hand::SixteenColour;
+    QTest::newRow("monochrome") << Assets::Hand::Monochrome;
+}
+
+void TestHighDpi::handPointerFollowsTheScreen()
+{
+    QFETCH(Assets::Hand, variant);
+
+    const QCursor plain = Assets::handCursor(variant, 1.0);
+    QCOMPARE(plain.pixmap().size(), QSize(32, 32));
+    QCOMPARE(plain.hotSpot(), Assets::handHotSpot());
+
+    // The double-size rendering: the same hand, its fingertip where the hot
+    // spot says, with nothing drawn above it.
+    const QCursor large = Assets::handCursor(variant, 2.0);
+    const QPixmap picture = large.pixmap();
+    QCOMPARE(picture.size(), QSize(64, 64));
+    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(32, 32));
+    QCOMPARE(large.hotSpot(), Assets::handHotSpot());
+    const QImage image = picture.toImage();
+    const QPoint tip = Assets::handHotSpot() * 2;
+    QCOMPARE(qAlpha(image.pixel(tip)), 255);
+    for (int y = 0; y < tip.y(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+
+    // What the windows get on this screen.
+    const QCursor shown = Assets::handCursor(variant);
+    QCOMPARE(shown.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
+
+    FakePlatform fake;
+    auto *w = new frmMain;
+    const QCursor onLink = w->Label61->cursor();
+    QCOMPARE(onLink.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
+}
+
+PALLASTRO_WINDOW_TEST_MAIN(TestHighDpi)
+#include "tst_hidpi.moc"
