@@ -53,6 +53,8 @@ void PrepareApplication()
     if (name.isEmpty())
         name = QStringLiteral(PALLASTRO_APPLICATION_NAME);
     QCoreApplication::setApplicationName(name);
+    // Lets Wayland compositors and docks match the window to its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pallastro.Pallastro"));
 }
 
 bool Run(const Steps &steps)
