@@ -20,7 +20,7 @@ constexpr std::array<const char *, PortraitCount> PortraitKeys = {
 };
 
 // Sizes the icon is drawn at besides the 32 x 32 picture itself.
-constexpr std::array<int, 6> ExtraIconSizes = {16, 24, 48, 64, 128, 256};
+constexpr std::array<int, 4> WindowIconSizes = {16, 24, 48, 64};
 
 // Where the index finger ends in the 32 x 32 hand pictures.
 constexpr QPoint Fingertip(11, 1);
@@ -73,11 +73,18 @@ QPixmap programIconPixmap()
 
 QIcon programIcon()
 {
-    QIcon icon;
-    icon.addFile(programIconResourcePath(), QSize(32, 32));
-    for (int size : ExtraIconSizes)
-        icon.addFile(QStringLiteral(":/icons/pallastro-%1.png").arg(size), QSize(size, size));
-    return icon;
+    // Every window shows the same icon: decode it once. A window icon is
+    // sent to the display in every size it holds, so it carries only what a
+    // title bar or task switcher shows, up to twice 32 pixels; the desktop
+    // takes the large sizes from the installed icon theme.
+    static const QIcon *const icon = [] {
+        auto *built = new QIcon;
+        built->addFile(programIconResourcePath(), QSize(32, 32));
+        for (int size : WindowIconSizes)
+            built->addFile(QStringLiteral(":/icons/pallastro-%1.png").arg(size), QSize(size, size));
+        return built;
+    }();
+    return *icon;
 }
 
 QString handResourcePath(Hand variant)
