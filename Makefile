@@ -10,20 +10,26 @@ PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime
 
+# $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does
+# not know as installed, with sudo when not root.
+define install-missing
+@missing=""; \
+for p in $(1); do \
+  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
+done; \
+if [ -n "$$missing" ]; then \
+  echo "Installing:$$missing"; \
+  $(SUDO) apt-get update -qq && \
+  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+fi
+endef
+
 .PHONY: all deps configure build run test test-sanitize clean fuzz
 
 all: build
 
 deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install-missing,$(PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD)
@@ -65,15 +71,7 @@ FUZZ_SECONDS  ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev cmake make qt6-base-dev
 
 fuzz:
-	@missing=""; \
-	for p in $(FUZZ_PACKAGES); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed' || missing="$$missing $$p"; \
-	done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && \
-	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
-	fi
+	$(call install-missing,$(FUZZ_PACKAGES))
 	[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
