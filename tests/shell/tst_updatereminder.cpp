@@ -12,13 +12,13 @@ namespace {
 
 // A stored value given as "" (missing), "today+N" / "today-N" (a date N days
 // away, ISO form) or any other text taken literally.
-QString storedText(const QString &spec, const QDate &today)
+QString storedText(const QString &given, const QDate &today)
 {
-    if (spec.startsWith(QLatin1String("today"))) {
-        const qint64 offset = spec.mid(5).toLongLong();
+    if (given.startsWith(QLatin1String("today"))) {
+        const qint64 offset = given.mid(5).toLongLong();
         return today.addDays(offset).toString(Qt::ISODate);
     }
-    return spec;
+    return given;
 }
 
 const QString Question = QStringLiteral("There maybe an update to this software available\r"
