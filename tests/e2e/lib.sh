@@ -40,11 +40,24 @@ fail() {
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ]; then
         echo "windows on the screen:" >&2
-        wmctrl -lG >&2 2>/dev/null || true
+        wmctrl -lG >&2 2>/dev/null || echo "(the window manager does not answer)" >&2
+        local wid
+        for wid in $(xdotool search --name 'Pallastro' 2>/dev/null); do
+            echo "window $wid '$(xdotool getwindowname "$wid" 2>/dev/null)': $(xwininfo -id "$wid" 2>/dev/null | grep -E 'Map State' | tr -s ' ')" >&2
+        done
+        if [ -n "$WM_PID" ] && ! kill -0 "$WM_PID" 2>/dev/null; then echo "the window manager has ended" >&2; fi
     fi
     local pid
     for pid in "${APP_PIDS[@]}"; do
-        if kill -0 "$pid" 2>/dev/null; then echo "process $pid still running" >&2; else echo "process $pid has ended" >&2; fi
+        if kill -0 "$pid" 2>/dev/null; then
+            echo "process $pid still running" >&2
+            # Where a program that shows nothing is stuck.
+            command -v gdb >/dev/null &&
+                timeout 20 gdb -batch -p "$pid" -ex 'thread apply all bt 25' 2>/dev/null |
+                grep -E '^(#|Thread)' | head -n 80 >&2
+        else
+            echo "process $pid has ended" >&2
+        fi
     done
     for log in "$E2E_TMP"/app*.log; do
         [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
