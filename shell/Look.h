@@ -1,9 +1,11 @@
 #pragma once
 
-// The program's look, shared by all three windows: fonts and colours.
+// The program's look, shared by all three windows: fonts, colours, and the
+// widget style and palette of the whole application.
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 namespace Look {
@@ -22,5 +24,19 @@ inline const QColor Yellow{0xFF, 0xFF, 0x00};
 inline const QColor White{0xFF, 0xFF, 0xFF};
 inline const QColor Orchid{0xBE, 0x7C, 0xD1};
 inline const QColor LinkBlue{0x00, 0x00, 0xFF};
+
+// The colours of everything the windows do not colour themselves: buttons,
+// menus, text boxes, lists and message boxes. Fixed, so that a dark or
+// high-contrast desktop theme cannot put dark text on the dark panels.
+QPalette palette();
+
+// The style every window is designed for. Fusion on every system: Windows'
+// own style draws button captions with wider margins and clips "<<" and
+// ">>" on the result window's small buttons.
+QString styleName();
+
+// Sets the style and the palette on the running QApplication. Call once,
+// right after the QApplication exists and before any window is built.
+void applyToApplication();
 
 } // namespace Look

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "InstanceLock.h"
+#include "Look.h"
 #include "Platform.h"
 #include "modHelp.h"
 
@@ -49,6 +50,8 @@ void PrepareApplication()
     // Back closes the result window before it shows the main one; for that
     // moment no window is visible and the program must not quit.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Before anything is shown, the second copy's message included.
+    Look::applyToApplication();
     QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
     if (name.isEmpty())
         name = QStringLiteral(PALLASTRO_APPLICATION_NAME);
