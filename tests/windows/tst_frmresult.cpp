@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionSlider>
+#include <QTextLayout>
 #include <QTemporaryDir>
 
 using namespace WindowTest;
@@ -41,6 +43,8 @@ private slots:
     void backAndNewReadingStartAtFirstGods();
     void printChangesNothing();
     void mythologyBoxesReadOnlyFocusableScrollable();
+    void descriptionShowsWholeLines_data();
+    void descriptionShowsWholeLines();
     void tabOrderAndFirstFocus();
     void windowCanMinimizeNotMaximize();
     void closingEndsProgram_data();
@@ -357,6 +361,70 @@ void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()
     }
 }
 
+void TestFrmResult::descriptionShowsWholeLines_data()
+{
+    QTest::addColumn<int>("god");
+    for (int p = 0; p < gn::CatalogueSize; ++p)
+        if (!gn::GodNames[p].isEmpty())
+            QTest::newRow(qPrintable(gn::GodNames[p])) << p;
+}
+
+// The box must never show the top sliver of a line it cannot show whole,
+// and its scroll bar handle must say how much of the text is in view and
+// where, at the top and at the end alike.
+void TestFrmResult::descriptionShowsWholeLines()
+{
+    QFETCH(int, god);
+    FakePlatform fake;
+    auto *w = openReading(1, 1);
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    for (QPlainTextEdit *box : {w->txtLP, w->txtD}) {
+        box->setPlainText(gn::GodDescriptions[god]);
+        QCoreApplication::processEvents();
+
+        QTextLayout probe(QStringLiteral("Xg"), box->font());
+        probe.beginLayout();
+        QTextLine first = probe.createLine();
+        first.setLineWidth(1000);
+        const qreal line = first.height();
+        probe.endLayout();
+        const qreal textHeight = box->viewport()->height() - box->document()->documentMargin();
+        const int shown = int(textHeight / line);
+        QVERIFY2(shown >= 3, qPrintable(QString::number(shown)));
+        const qreal sliver = textHeight - shown * line;
+        QVERIFY2(sliver < 1.0, qPrintable(QStringLiteral("%1 px of a further line").arg(sliver)));
+
+        QScrollBar *bar = box->verticalScrollBar();
+        if (bar->maximum() == 0)
+            continue;   // short enough to need no scrolling
+        auto handle = [bar](int value) {
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.subControls = QStyle::SC_All;
+            option.orientation = bar->orientation();
+            option.minimum = bar->minimum();
+            option.maximum = bar->maximum();
+            option.pageStep = bar->pageStep();
+            option.singleStep = bar->singleStep();
+            option.sliderPosition = option.sliderValue = value;
+            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+        };
+        QStyleOptionSlider grooveOption;
+        grooveOption.initFrom(bar);
+        grooveOption.orientation = bar->orientation();
+        grooveOption.maximum = bar->maximum();
+        grooveOption.pageStep = bar->pageStep();
+        const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &grooveOption,
+                                                          QStyle::SC_ScrollBarGroove, bar);
+        const QRect top = handle(bar->minimum());
+        const QRect end = handle(bar->maximum());
+        QVERIFY2(top.height() < groove.height(),
+                 qPrintable(QStringLiteral("handle %1 of %2").arg(top.height()).arg(groove.height())));
+        QVERIFY(end.top() > top.top());
+    }
+}
+
 void TestFrmResult::tabOrderAndFirstFocus()
 {
     FakePlatform fake;
@@ -448,8 +516,14 @@ void TestFrmResult::saveFailureIsReported()
 {
     FakePlatform fake;
     auto *w = openReading(7, 3);
-    // Under a regular file: no folder there, for root as for anyone.
-    fake.fileAnswers.enqueue(QStringLiteral("/dev/null/mine.grn"));
+    // Under a regular file: no folder there, for root as for anyone, on
+    // every system.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    fake.fileAnswers.enqueue(dir.filePath(QStringLiteral("plain.txt/mine.grn")));
 
     w->cmdSave_Click();
 

@@ -1,5 +1,6 @@
 #include "frmGreekNumerologyResult.h"
 
+#include "DescriptionBox.h"
 #include "GodStepper.h"
 #include "Promotion.h"
 #include "WindowKit.h"
@@ -37,7 +38,7 @@ const int NameRightEdge = Twips::toPixels(5310 + 2025) - 1;
 
 QPlainTextEdit *mythologyBox(QWidget *parent, const char *name, const QColor &colour)
 {
-    auto *box = new QPlainTextEdit(parent);
+    auto *box = new DescriptionBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setFont(Look::windowFont());
     box->setGeometry(Twips::rect(60, 600, 7275, 735));
@@ -52,6 +53,7 @@ QPlainTextEdit *mythologyBox(QWidget *parent, const char *name, const QColor &co
     box->setFrameShape(QFrame::NoFrame);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Look::Panel);
+    palette.setColor(QPalette::Window, Look::Panel);
     palette.setColor(QPalette::Text, colour);
     box->setPalette(palette);
     return box;
