@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Assets.h"
+#include "Centring.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "Twips.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 
 namespace {
 
@@ -66,7 +68,9 @@ LinkLabel *linkLabel(QWidget *parent, const QString &objectName, const QString &
 
 QString frmAbout::homePageCaption()
 {
-    return QStringLiteral("Visit us online at ") + modHelp::HomePageAddress();
+    // The address as people say it: no scheme, no trailing slash.
+    const QUrl home(modHelp::HomePageAddress());
+    return QStringLiteral("Click here to visit us at ") + home.host();
 }
 
 QRect frmAbout::line2Pixels()
@@ -154,12 +158,7 @@ frmAbout::frmAbout(QWidget *owner)
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     connect(lblCoBrand, &LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 
-    QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    Centring::centreOnScreen(this, owner ? owner->screen() : nullptr);
 }
 
 void frmAbout::ShowModal(QWidget *owner)

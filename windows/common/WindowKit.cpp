@@ -1,5 +1,6 @@
 #include "WindowKit.h"
 
+#include "Centring.h"
 #include "FrameBox.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -59,12 +60,7 @@ void finishTopLevel(QMainWindow *window)
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
 
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame(QPoint(0, 0), window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    Centring::centreOnScreen(window);
 }
 
 void setTextColour(QWidget *widget, const QColor &colour)
