@@ -1,0 +1,130 @@
+#!/bin/sh
+# Builds the small Qt for Windows that Pallastro's Windows build links
+# against, from Debian's own qt6-base source package, and prints its prefix.
+#
+# The result is cached outside the work tree, keyed by the Qt source version,
+# the configure options, this toolchain and the compiler, so each machine
+# builds it once (about half an hour on two cores). Nothing but Debian's
+# package archive, as the machine's apt is set up to reach it, is used.
+#
+#   packaging/windows/build-qt.sh            build if needed, print the prefix
+#   PALLASTRO_CACHE=/some/folder ...         cache somewhere else
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+toolchain="$here/mingw64.toolchain.cmake"
+cache=${PALLASTRO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pallastro}
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
+log() { echo "build-qt: $*" >&2; }
+
+# Only what the program and its tests use: Core, Gui, Widgets and Test with
+# the windows, offscreen and minimal platforms and the jpeg, gif and ico
+# image readers. Debian's +dfsg source has no wintab, so tablet events go;
+# the windows platform plugin does not link in 6.4 without direct2d, so only
+# its 1.1 variant is turned off.
+options="
+-DBUILD_SHARED_LIBS=ON
+-DCMAKE_BUILD_TYPE=Release
+-DQT_BUILD_EXAMPLES=OFF
+-DQT_BUILD_TESTS=OFF
+-DQT_BUILD_BENCHMARKS=OFF
+-DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF
+-DQT_QMAKE_TARGET_MKSPEC=win32-g++
+-DFEATURE_dbus=OFF
+-DFEATURE_sql=OFF
+-DFEATURE_network=OFF
+-DFEATURE_concurrent=OFF
+-DFEATURE_xml=OFF
+-DFEATURE_printsupport=OFF
+-DINPUT_opengl=no
+-DFEATURE_opengl=OFF
+-DFEATURE_vulkan=OFF
+-DFEATURE_icu=OFF
+-DFEATURE_zstd=OFF
+-DFEATURE_brotli=OFF
+-DFEATURE_tabletevent=OFF
+-DFEATURE_direct2d1_1=OFF
+-DFEATURE_system_zlib=OFF
+-DFEATURE_system_jpeg=OFF
+-DFEATURE_system_png=OFF
+-DFEATURE_system_freetype=OFF
+-DFEATURE_system_harfbuzz=OFF
+-DFEATURE_system_pcre2=OFF
+-DFEATURE_system_doubleconversion=OFF
+-DFEATURE_jpeg=ON
+-DFEATURE_gif=ON
+-DFEATURE_png=ON
+-DFEATURE_freetype=ON
+-DFEATURE_harfbuzz=ON
+"
+
+mkdir -p "$cache"
+cache=$(cd "$cache" && pwd)
+
+# A private apt set-up that knows only the source side of the machine's own
+# Debian entries; the machine's apt sources are never touched.
+apt="$cache/apt"
+mkdir -p "$apt/sources.list.d" "$apt/lists/partial"
+for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
+    grep -q 'debian' "$f" || continue
+    sed 's/^Types:.*/Types: deb-src/' "$f"
+done > "$apt/sources.list.d/debian-src.sources"
+if [ ! -s "$apt/sources.list.d/debian-src.sources" ] && [ -f /etc/apt/sources.list ]; then
+    grep -E '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "$apt/sources.list.d/debian-src.list"
+    rm -f "$apt/sources.list.d/debian-src.sources"
+fi
+set -- -o Dir::Etc::sourcelist=/dev/null \
+       -o Dir::Etc::sourceparts="$apt/sources.list.d" \
+       -o Dir::State::Lists="$apt/lists" \
+       -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+# apt's download user cannot write into a root-owned cache folder.
+[ "$(id -u)" != 0 ] || set -- "$@" -o APT::Sandbox::User=root
+if [ -z "$(ls "$apt/lists" | grep -v partial || true)" ] || [ -n "${PALLASTRO_APT_REFRESH:-}" ]; then
+    log "reading the source package lists"
+    apt-get "$@" -qq update >&2
+fi
+version=$(apt-cache "$@" showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+[ -n "$version" ] || { log "no qt6-base source package known to apt"; exit 1; }
+
+key=$( { echo "$version"; echo "$options"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -n 1; } \
+       | sha256sum | cut -c1-12)
+prefix="$cache/qt-$version-win64-$key"
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+# One build at a time per cache; a second caller waits and then finds it.
+exec 9>"$cache/.build-qt.lock"
+flock 9
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+work="$cache/work-$key"
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+log "Qt $version for Windows is built once for this machine; this takes about half an hour"
+( cd "$work" && apt-get "$@" -qq source "qt6-base=$version" >&2 )
+src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+[ -f "$src/CMakeLists.txt" ] || { log "the source package did not unpack"; exit 1; }
+
+# shellcheck disable=SC2086
+cmake -S "$src" -B "$work/build" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+      -DCMAKE_INSTALL_PREFIX="$prefix" \
+      -DQT_HOST_PATH=/usr \
+      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      $options >"$work/configure.log" 2>&1 \
+    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
+cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1 \
+    || { tail -n 40 "$work/build.log" >&2; exit 1; }
+cmake --install "$work/build" >"$work/install.log" 2>&1 \
+    || { tail -n 40 "$work/install.log" >&2; exit 1; }
+
+echo "$version" > "$prefix/.complete"
+rm -rf "$work"
+log "Qt for Windows is in $prefix"
+echo "$prefix"
