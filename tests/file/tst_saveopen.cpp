@@ -284,7 +284,10 @@ void TestSaveOpen::failedSave_data()
 {
     QTest::addColumn<QString>("where");   // "disk" mounts a full tmpfs; "/..." is absolute
 
+#ifdef Q_OS_UNIX
+    // A device file; Windows has no such path.
     QTest::newRow("under /dev/null") << "/dev/null/x.grn";
+#endif
     QTest::newRow("under a regular file") << "file.txt/x.grn";
     QTest::newRow("target is a folder") << "folder.grn";
     QTest::newRow("missing folder") << "missing/x.grn";

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QPixmapCache>
 
-#include <malloc.h>
+#include <malloc.h>   // mallinfo2; _heapwalk on Windows
 
 using namespace WindowTest;
 namespace gn = modGreekNumerology;
@@ -44,6 +44,26 @@ qint64 residentKiB()
     return -1;
 }
 
+// What the C runtime's heap holds allocated and not yet freed.
+qint64 heapInUseKiB()
+{
+#ifdef Q_OS_WIN
+    // The runtime has no running total on Windows; its heap is walked block
+    // by block instead.
+    _HEAPINFO entry{};
+    entry._pentry = nullptr;
+    quint64 used = 0;
+    int status;
+    while ((status = _heapwalk(&entry)) == _HEAPOK)
+        if (entry._useflag == _USEDENTRY)
+            used += entry._size;
+    return status == _HEAPEND ? qint64(used / 1024) : -1;
+#else
+    const struct mallinfo2 heap = mallinfo2();
+    return qint64((heap.uordblks + heap.hblkhd) / 1024);
+#endif
+}
+
 Census census()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -57,8 +77,7 @@ Census census()
         c.objects += countObjects(w);
     c.objects += countObjects(QCoreApplication::instance());
     c.residentKiB = residentKiB();
-    const struct mallinfo2 heap = mallinfo2();
-    c.heapKiB = qint64((heap.uordblks + heap.hblkhd) / 1024);
+    c.heapKiB = heapInUseKiB();
     return c;
 }
 
