@@ -1,7 +1,9 @@
 #pragma once
 
 // The single-instance rule: one lock file per user and program, held for the
-// life of the process.
+// life of the process. The lock only counts in a folder that belongs to the
+// user and that nobody else can write to, and a lock file of another user
+// never keeps the program from starting.
 
 #include <QString>
 
@@ -15,7 +17,8 @@ public:
     enum class Result {
         Acquired,        // this process is the one copy
         HeldByAnother,   // another copy of the program is running
-        Unavailable      // the lock cannot be taken at all; the program runs anyway
+        Unavailable      // the lock cannot be taken at all, or what stands in its
+                         // place is not the user's own; the program runs anyway
     };
 
     // A lock file whose owner cannot be read (empty or garbage) counts as
@@ -31,8 +34,7 @@ public:
     Result acquire();
     QString filePath() const { return m_path; }
 
-    // The lock file's name: the program's name and the user, so that a shared
-    // fallback folder still keeps one lock per user.
+    // The lock file's name: the program's name and the user.
     static QString fileNameFor(const QString &applicationName);
 
     // Takes the process-wide lock in platform().lockDirectory(). The lock stays
@@ -40,6 +42,9 @@ public:
     static Result AcquireForProcess(const QString &applicationName);
 
 private:
+    enum class LeftFile { None, Ours, NotOurs };
+    LeftFile leftFile() const;
+    bool tryLockPrivately();
     bool removeIfOwnerUnreadable();
 
     QString m_directory;

@@ -46,9 +46,12 @@ public:
     // Uniform in [0, 1).
     virtual float nextRandom() = 0;
 
-    // Full path of the per-user settings file of the named application.
+    // Where the per-user settings of the named application live: the full path
+    // of an INI file, or on Windows a registry key of the current user
+    // (HKEY_CURRENT_USER\Software\Pallastro\<name>).
     virtual QString settingsFilePath(const QString &applicationName) = 0;
-    // Folder for the single-instance lock.
+    // Folder for the single-instance lock: one only the user can write to, the
+    // same for every copy the user starts; empty when there is none.
     virtual QString lockDirectory() = 0;
 
     // Ends the process. The real one does not return; test doubles record it.
@@ -63,6 +66,16 @@ void setPlatform(Platform *replacement);
 
 // The real implementation, for tests that want to wrap parts of it.
 Platform &realPlatform();
+
+// Unix: the folder exists, belongs to the user the program runs as, and
+// nobody else (group or others) may create, rename or remove files in it.
+// Elsewhere the folder's access list is the system's business: it exists.
+bool isPrivateFolder(const QString &path);
+
+// Makes a missing folder for the user alone (its parents as usual), and says
+// whether the folder is then private as isPrivateFolder judges it. An
+// existing folder is left as it is.
+bool makePrivateFolder(const QString &path);
 
 // Message texts may separate their lines with a lone carriage return, which a
 // Qt message box would not break on; this turns CR, CR LF and LF into one line

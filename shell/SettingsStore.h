@@ -1,8 +1,16 @@
 #pragma once
 
-// The per-user settings store: one INI file per application, section
-// "Settings", every key name and value stored through EncodeText.
+// The per-user settings store: one INI file per application (on Windows the
+// application's registry key), section "Settings", every key name and value
+// stored through EncodeText.
+//
+// Key names: the INI file on Linux tells keys apart by case, the Windows
+// registry (and Qt's INI files on Windows) do not, so two names whose stored
+// keys differ only in case share one value there. The store does not escape
+// case away, which would change the stored names; the program's own names,
+// "Duration" and "Install", stay apart either way.
 
+#include <QSettings>
 #include <QString>
 
 class SettingsStore
@@ -18,8 +26,10 @@ public:
     // file cannot be used.
     QString read(const QString &name) const;
 
-    // Stores the value; a file that cannot be read is replaced. Returns false
-    // when nothing could be written.
+    // Stores the value. A file that holds garbage is replaced, but only when
+    // the program could write to it anyway: a file the user made read-only
+    // (or one that cannot be read at all) is left exactly as it is. Returns
+    // false when nothing could be written.
     bool write(const QString &name, const QString &value);
 
     QString filePath() const { return m_path; }
@@ -31,7 +41,9 @@ public:
 private:
     enum class FileState { Missing, Usable, Damaged, Blocked };
     FileState fileState() const;
-    bool store(const QString &name, const QString &value);
+    bool inRegistry() const;
+    bool mayWrite() const;
+    QSettings::Status store(const QString &name, const QString &value);
 
     QString m_path;
 };

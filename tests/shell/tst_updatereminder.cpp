@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "SettingsStore.h"
 #include "Startup.h"
+#include "ThrowawayUser.h"
 #include "UpdateReminder.h"
 #include "modHelp.h"
 
@@ -146,6 +147,59 @@ private slots:
         const SettingsStore after(Startup::ApplicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), fake.fixedToday.toString(Qt::ISODate));
         QCOMPARE(after.read(QStringLiteral("Install")), QStringLiteral("1"));
+    }
+
+    // A settings file the user made read-only is never deleted or rewritten:
+    // the reminder goes on as far as it can and the file keeps every byte.
+    void readOnlySettingsFileIsKept_data()
+    {
+        QTest::addColumn<QString>("duration");   // "" = the file holds garbage instead
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("a reminder is due") << QStringLiteral("today-20") << true;
+        QTest::newRow("garbage") << QString() << false;
+    }
+
+    void readOnlySettingsFileIsKept()
+    {
+        QFETCH(QString, duration);
+        QFETCH(bool, asked);
+        PALLASTRO_AS_ORDINARY_USER();
+
+        FakePlatform fake;
+        const QString path = fake.settingsFilePath(Startup::ApplicationName());
+        if (duration.isEmpty()) {
+            QDir().mkpath(QFileInfo(path).absolutePath());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray("\xff\xfe[\x01\n\x80garbage", 15));
+        } else {
+            SettingsStore before(Startup::ApplicationName());
+            QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, fake.fixedToday)));
+            QVERIFY(before.write(QStringLiteral("Install"), QStringLiteral("3")));
+        }
+        QByteArray bytes;
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            bytes = file.readAll();
+        }
+        const QFileDevice::Permissions writable = QFile::permissions(path);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+
+        fake.messageAnswers.enqueue(QMessageBox::No);
+        modHelp::UpdateReminder();
+        QCOMPARE(fake.messages.size(), asked ? 1 : 0);
+        // The date could not be renewed, so the next start asks again.
+        fake.messageAnswers.enqueue(QMessageBox::No);
+        modHelp::UpdateReminder();
+        QCOMPARE(fake.messages.size(), asked ? 2 : 0);
+        QVERIFY(fake.openedUrls.isEmpty());
+        QVERIFY(fake.endedWith.isEmpty());
+
+        QVERIFY(QFile::setPermissions(path, writable));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
     }
 
     void questionIsShownAsTwoLines()
