@@ -32,22 +32,19 @@ minimal_title="Minimal v1.0"
 timeout_s=30
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-bench.XXXXXX")
-xvfb_pid=""
+# shellcheck source=../tests/e2e/display.sh
+. "$(dirname "$0")/../tests/e2e/display.sh"
+DISPLAY_WORK=$work
 cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    stop_display
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# One X server for every run; -displayfd picks a free display number.
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    grep -q '^[0-9]' "$work/display" 2>/dev/null && break
-    sleep 0.05
-done
-grep -q '^[0-9]' "$work/display" || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
-display=":$(head -n 1 "$work/display")"
+# One X server for every run, on a display it picks itself, waited for until
+# it serves: a run started before would abort or count the wait.
+start_x -screen 0 1280x1024x24 || exit 1
+display=$DISPLAY
 
 # run_once TITLE PROGRAM -> prints "ms kB"
 run_once() {

@@ -5,7 +5,7 @@
 #
 #   tools/screenshots.sh [PATH-TO-PALLASTRO] [OUTPUT-FOLDER]
 #
-# Needs xvfb-run, xdotool and ImageMagick's import.
+# Needs Xvfb, xdotool and ImageMagick's import.
 
 set -euo pipefail
 
@@ -17,14 +17,16 @@ mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
 APP=$(cd "$(dirname "$APP")" && pwd)/$(basename "$APP")
 
-if [ -z "${PALLASTRO_SHOTS_INSIDE:-}" ]; then
-    export PALLASTRO_SHOTS_INSIDE=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$APP" "$OUT"
-fi
-
 # A fresh home, so that no earlier run's settings or lock take part.
 TMP=$(mktemp -d /tmp/pallastro-shots.XXXXXX)
-trap 'kill "$PID" 2>/dev/null || true; rm -rf "$TMP"' EXIT
+PID=
+# shellcheck source=../tests/e2e/display.sh
+. "$ROOT/tests/e2e/display.sh"
+DISPLAY_WORK=$TMP
+trap '[ -n "$PID" ] && kill "$PID" 2>/dev/null; stop_display; rm -rf "$TMP"' EXIT
+# A private X server, waited for until it serves, so the program cannot
+# start before it and abort.
+start_x -screen 0 1024x768x24 -dpi 96 || exit 1
 export HOME=$TMP/home XDG_CONFIG_HOME=$TMP/home/.config XDG_DATA_HOME=$TMP/home/.local/share
 export XDG_CACHE_HOME=$TMP/home/.cache XDG_RUNTIME_DIR=$TMP/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"

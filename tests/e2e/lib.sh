@@ -17,20 +17,20 @@ export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_
 export XDG_RUNTIME_DIR=$E2E_TMP/run
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-# The real desktop, not the offscreen one; no desktop integration that could
-# open a browser or a portal.
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS || true
+# The real desktop, not the offscreen one, on our own X server, never the
+# user's; no desktop integration that could open a browser or a portal.
+unset DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS || true
 export BROWSER=/bin/false
 
+# shellcheck source=display.sh
+. "$(dirname "${BASH_SOURCE[0]}")/display.sh"
+
 APP_PIDS=()
-XVFB_PID=
-WM_PID=
 
 cleanup() {
     local pid
     for pid in "${APP_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_display
     wait 2>/dev/null || true
     rm -rf "$E2E_TMP"
 }
@@ -68,27 +68,11 @@ fail() {
 step() { echo "-- $*"; }
 
 # An X server of our own with a window manager, so that title-bar closes and
-# focus behave as on a desktop. The server picks a free display itself.
+# focus behave as on a desktop.
 start_display() {
-    local numberfile=$E2E_TMP/display i n=
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numberfile" >"$E2E_TMP/xvfb.log" 2>&1 &
-    XVFB_PID=$!
-    for i in $(seq 200); do
-        n=$(head -n 1 "$numberfile" 2>/dev/null || true)
-        [ -n "$n" ] && break
-        kill -0 "$XVFB_PID" 2>/dev/null || fail "the X server did not start: $(cat "$E2E_TMP/xvfb.log")"
-        sleep 0.05
-    done
-    [ -n "$n" ] || fail "the X server did not report its display"
-    export DISPLAY=":$n"
-    openbox --sm-disable >"$E2E_TMP/wm.log" 2>&1 &
-    WM_PID=$!
-    for i in $(seq 200); do
-        wmctrl -m >/dev/null 2>&1 && return 0
-        kill -0 "$WM_PID" 2>/dev/null || break
-        sleep 0.05
-    done
-    fail "window manager did not start: $(cat "$E2E_TMP/wm.log")"
+    DISPLAY_WORK=$E2E_TMP
+    start_x -screen 0 1280x1024x24 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
+    start_wm 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
 }
 
 # start_app [prefix command...]: starts the program, sets APP_PID.

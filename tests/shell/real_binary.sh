@@ -1,7 +1,7 @@
 #!/bin/bash
-# The single-instance rule with the real program on an X server (run it under
-# xvfb-run). Every copy gets a fresh home, config and runtime folder, so the
-# user's own settings and locks are never touched.
+# The single-instance rule with the real program on an X server of its own.
+# Every copy gets a fresh home, config and runtime folder, so the user's own
+# settings and locks are never touched.
 #   real_binary.sh PROGRAM [SCREENSHOT_DIR]
 # With SCREENSHOT_DIR it also takes about-main.png and about-result.png.
 set -u
@@ -16,11 +16,19 @@ chmod 700 "$XDG_RUNTIME_DIR"
 pids=()
 failures=0
 
+# shellcheck source=../e2e/display.sh
+. "$(dirname "$0")/../e2e/display.sh"
+DISPLAY_WORK=$sandbox
+
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    stop_display
     rm -rf "$sandbox"
 }
 trap cleanup EXIT
+
+# The server is waited for: a copy started before it serves would abort.
+start_x -screen 0 1024x768x24 || { echo "FAIL: no X server"; exit 1; }
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -51,7 +59,7 @@ box=$(wait_window "$second" '^Pallastro$') || fail "second copy shows no message
 if xdotool search --all --onlyvisible --pid "$second" --name '^Pallastro v1\.0$' >/dev/null 2>&1; then
     fail "second copy shows a main window"
 fi
-[ -n "${box:-}" ] && xdotool windowfocus "$box" 2>/dev/null; sleep 0.3
+[ -n "${box:-}" ] && xdotool windowfocus --sync "$box" 2>/dev/null; sleep 0.3
 [ -n "${box:-}" ] && xdotool key --window "$box" Return 2>/dev/null
 for _ in $(seq 1 50); do alive "$second" || break; sleep 0.1; done
 alive "$second" && fail "second copy still running after its message"
@@ -98,9 +106,7 @@ if [ -n "$shots" ] && command -v import >/dev/null; then
     mkdir -p "$shots"
     # A window manager, where there is one, draws the title bars.
     if command -v openbox >/dev/null; then
-        openbox >/dev/null 2>&1 &
-        pids+=("$!")
-        sleep 1
+        start_wm || fail "no window manager"
     fi
     main=$(wait_window "$fourth" '^Pallastro v1\.0$')
     open_about "$main"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs inside xvfb-run. Starts the real program with a fresh home, waits for
+# Starts the real program on an X server of its own with a fresh home, waits for
 # its window "Pallastro v1.0", goes to a reading and Back again (switches,
 # during which for a moment no window is open, must not end the program),
 # then closes the window with File, Exit; the process must then end by itself.
@@ -9,8 +9,12 @@ APP=${1:?usage: real_binary_closes.sh PATH-TO-PALLASTRO}
 
 TMP=$(mktemp -d /tmp/pallastro-close.XXXXXX)
 PID=
+# shellcheck source=../e2e/display.sh
+. "$(dirname "$0")/../e2e/display.sh"
+DISPLAY_WORK=$TMP
 cleanup() {
     [ -n "$PID" ] && kill -9 "$PID" 2>/dev/null || true
+    stop_display
     rm -rf "$TMP"
 }
 trap cleanup EXIT
@@ -23,6 +27,9 @@ unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME || true
 export BROWSER=/bin/false
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# The program starts only once the server serves; before, it would abort.
+start_x -screen 0 1024x768x24 || fail "no X server"
 
 "$APP" &
 PID=$!

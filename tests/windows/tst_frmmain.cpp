@@ -9,6 +9,7 @@
 #include "ReadingFile.h"
 #include "modHelp.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 using namespace WindowTest;
@@ -28,6 +30,8 @@ private slots:
     void cleanup();
 
     void loadFillsAndPreselectsLists();
+    void listPopupsKeepAHandyHeight_data();
+    void listPopupsKeepAHandyHeight();
     void validation_data();
     void validation();
     void proceedByMenuEqualsButton();
@@ -96,6 +100,57 @@ void TestFrmMain::loadFillsAndPreselectsLists()
     // Selection only: nothing can be typed into the lists.
     QVERIFY(!w->cboMonth->isEditable() && !w->cboDate->isEditable() && !w->cboYear->isEditable());
     QVERIFY(fake.messages.isEmpty());
+}
+
+void TestFrmMain::listPopupsKeepAHandyHeight_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("rows");   // entries the open list shows at once
+    QTest::addColumn<bool>("scrolls");
+
+    QTest::newRow("12 months, all shown") << "cboMonth" << 8 << 12 << false;
+    QTest::newRow("31 days, the last chosen") << "cboDate" << 30 << 20 << true;
+    QTest::newRow("151 years, the first chosen") << "cboYear" << 0 << 20 << true;
+    QTest::newRow("151 years, 1980 chosen") << "cboYear" << 80 << 20 << true;
+    QTest::newRow("151 years, the last chosen") << "cboYear" << 150 << 20 << true;
+}
+
+void TestFrmMain::listPopupsKeepAHandyHeight()
+{
+    QFETCH(QString, list);
+    QFETCH(int, chosen);
+    QFETCH(int, rows);
+    QFETCH(bool, scrolls);
+    FakePlatform fake;
+    frmMain *w = openMain();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *combo = w->findChild<QComboBox *>(list);
+    QVERIFY(combo);
+    combo->setCurrentIndex(chosen);
+
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    QCoreApplication::processEvents();
+
+    // Whole entries inside the visible part of the list.
+    const QRect visible = view->viewport()->rect();
+    int whole = 0;
+    for (int row = 0; row < combo->count(); ++row)
+        whole += visible.contains(view->visualRect(view->model()->index(row, 0))) ? 1 : 0;
+    QCOMPARE(whole, rows);
+    // Not a row more in height than those entries and the frame.
+    const int rowHeight = view->sizeHintForRow(0);
+    QVERIFY2(view->window()->height() < (rows + 1) * rowHeight + 2 * view->frameWidth() + 8,
+             qPrintable(QStringLiteral("pop-up %1 px high for rows of %2 px").arg(view->window()->height()).arg(rowHeight)));
+    QCOMPARE(view->verticalScrollBar()->isVisible(), scrolls);
+    // The entry chosen is in view and is the current one.
+    QVERIFY(visible.contains(view->visualRect(view->model()->index(chosen, 0))));
+    QCOMPARE(view->currentIndex().row(), chosen);
+
+    combo->hidePopup();
+    QTRY_VERIFY(!view->isVisible());
 }
 
 void TestFrmMain::validation_data()

@@ -127,7 +127,7 @@ void frmMain::nameForAssistiveTechnology()
     const std::pair<QComboBox *, const char *> parts[] = {
         {cboMonth, ": month"}, {cboDate, ": day"}, {cboYear, ": year"}};
     for (const auto &[list, part] : parts)
-        static_cast<DropDownList *>(list)->setSpokenName(birthDay + QLatin1String(part));
+        static_cast<DropDownList *>(list)->setPurpose(birthDay + QLatin1String(part));
 }
 
 void frmMain::buildMenus()
