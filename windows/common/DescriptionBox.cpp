@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QPainter>
 #include <QProxyStyle>
+#include <QStyleOptionComplex>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -25,6 +27,24 @@ public:
             return 4;   // logical pixels: Qt scales them with the screen
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+
+    // Fusion draws track and handle in nearly the same light grey; on so
+    // short a track the handle's place must be seen at a glance.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar)
+            return;
+        for (SubControl page : {SC_ScrollBarSubPage, SC_ScrollBarAddPage}) {
+            const QRect area = subControlRect(control, option, page, widget);
+            if (area.isValid())
+                painter->fillRect(area.adjusted(1, 0, -1, 0), TrackColour);
+        }
+    }
+
+private:
+    static constexpr QColor TrackColour{0x9A, 0x9A, 0x9A};
 };
 
 QStyle *shortTrackStyle()
