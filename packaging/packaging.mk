@@ -15,3 +15,6 @@ bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target pallastro pallastro_bench_minimal pallastro_mapwait
 	bench/startup.sh -n $(BENCH_RUNS) -r $(BUILD)/bench/startup-runs.txt \
 	    $(BUILD)/pallastro $(BUILD)/bench/pallastro_bench_minimal $(BUILD)/bench/pallastro_mapwait
+
+# The Windows build, its packages and its tests under Wine.
+include $(dir $(lastword $(MAKEFILE_LIST)))windows/windows.mk

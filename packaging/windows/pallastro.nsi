@@ -1,0 +1,81 @@
+; The Pallastro installer: a per-user install that needs no administrator,
+; into the user's own programs folder, with a Start-menu entry and an entry in
+; the user's list of installed programs. The uninstaller removes what was
+; installed and nothing else, so readings a user kept there stay.
+;
+; Built by packaging/windows/dist.sh, which passes VERSION, OUTFILE, ICON,
+; SIZE_KB and FILES (the list of files, written from the deploy folder).
+
+Target amd64-unicode
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+RequestExecutionLevel user
+
+!define PRODUCT "Pallastro"
+!define PUBLISHER "Pallastro"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pallastro"
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Pallastro"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+BrandingText "${PRODUCT} ${VERSION}"
+
+VIProductVersion "${VERSION}.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright Pallastro"
+
+!include "MUI2.nsh"
+!include "${FILES}"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\pallastro.exe"
+!define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
+
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Section "Pallastro"
+    ; The Start menu and the installed-programs list of this user, not of
+    ; every user: no administrator rights are asked for.
+    SetShellVarContext current
+    !insertmacro PALLASTRO_INSTALL_FILES
+    SetOutPath "$INSTDIR"
+    WriteUninstaller "$INSTDIR\Uninstall.exe"
+
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\pallastro.exe" "" "$INSTDIR\pallastro.exe" 0
+
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\pallastro.exe,0"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+SectionEnd
+
+Section "Uninstall"
+    SetShellVarContext current
+    ; File by file: a reading the user saved into this folder is not ours,
+    ; and RMDir leaves a folder that still holds something.
+    !insertmacro PALLASTRO_REMOVE_FILES
+    Delete "$INSTDIR\Uninstall.exe"
+    RMDir "$INSTDIR"
+
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd

@@ -1,0 +1,45 @@
+# Included by packaging/packaging.mk.
+#   make windows        pallastro.exe for 64-bit Windows, cross-built here, in
+#                       $(WINDOWS_BUILD): its folder (dist/Pallastro), the zip
+#                       Pallastro-<version>-win64.zip and the installer
+#                       Pallastro-<version>-setup.exe
+#   make test-windows   the same with the tests, which then run under Wine
+#
+# The Qt it links is built from Debian's Qt source by build-qt.sh, once per
+# machine (about half an hour), and cached outside the work tree.
+
+WINDOWS_BUILD ?= build-windows
+
+# The cross compiler, the Qt host tools and the Qt source's needs, the
+# packaging tools, and Wine with an X server to run the tests under (xclip
+# reads message texts off the clipboard, python3 edits exported registry files).
+WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools \
+                    qt6-base-dev qt6-base-dev-tools libgl-dev dpkg-dev xz-utils \
+                    nsis zip wine wine64 \
+                    xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
+
+.PHONY: windows-deps windows-configure windows test-windows
+
+windows-deps:
+	$(call install-missing,$(WINDOWS_PACKAGES))
+
+# Configured every time against the prefix build-qt.sh prints: a new Qt
+# (new source version or options) lands in a new prefix. The repository's
+# toolchain file is chain-loaded by name, so the prefix can move.
+windows-configure: windows-deps
+	@prefix=$$(packaging/windows/build-qt.sh) && \
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Release \
+	    -DCMAKE_TOOLCHAIN_FILE=$$prefix/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw64.toolchain.cmake \
+	    -DQT_HOST_PATH=/usr \
+	    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tests/wine/wine-run.sh
+
+windows: windows-configure
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+
+test-windows: windows-configure
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
