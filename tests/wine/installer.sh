@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The installer under Wine, in a fresh Windows installation: a silent per-user
+# install (no administrator: the installer asks to run as the invoking user),
+# the program, its Start-menu entry and its entry in the user's installed
+# programs; the installed program starts and saves a reading; a silent
+# uninstall removes everything it installed and leaves the user's readings.
+#
+#   tests/wine/installer.sh PATH-TO-Pallastro-X.Y.Z-setup.exe VERSION
+SETUP=${1:?usage: installer.sh SETUP.exe VERSION}
+VERSION=${2:?usage: installer.sh SETUP.exe VERSION}
+APP=
+. "$(dirname "$0")/lib.sh"
+UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pallastro'
+
+step "the installer asks for no elevation"
+grep -aq 'level="asInvoker"' "$SETUP" || fail "the installer's manifest does not run it as the invoking user"
+grep -aq 'requireAdministrator' "$SETUP" && fail "the installer's manifest asks for an administrator"
+
+start_windows
+local_programs=$WIN_USER_DIR/AppData/Local/Programs
+instdir=$local_programs/Pallastro
+shortcut="$WIN_USER_DIR/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pallastro.lnk"
+documents=$WIN_USER_DIR/Documents
+
+step "silent install"
+wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the installer failed with status $?"
+for f in pallastro.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+         imageformats/qjpeg.dll imageformats/qgif.dll libstdc++-6.dll libgcc_s_seh-1.dll \
+         libwinpthread-1.dll Uninstall.exe; do
+    [ -f "$instdir/$f" ] || fail "not installed: $f (in $instdir: $(cd "$local_programs" 2>/dev/null && find . | head -n 20))"
+done
+[ -f "$shortcut" ] || fail "no Start-menu entry"
+grep -aq 'pallastro.exe' "$shortcut" || fail "the Start-menu entry does not point at pallastro.exe"
+[ ! -e "$WINEPREFIX/drive_c/Program Files/Pallastro" ] || fail "something went to Program Files"
+
+step "the entry in the user's installed programs"
+wine reg query "$UNINSTALL_KEY" >"$E2E_TMP/uninstall-key.txt" 2>&1 || fail "no uninstall entry: $(cat "$E2E_TMP/uninstall-key.txt")"
+tr -d '\r' <"$E2E_TMP/uninstall-key.txt" >"$E2E_TMP/uninstall-key"
+value() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" "$E2E_TMP/uninstall-key"; }
+win_instdir='C:\users\'"$(id -un)"'\AppData\Local\Programs\Pallastro'
+[ "$(value DisplayName)" = Pallastro ] || fail "DisplayName is '$(value DisplayName)'"
+[ "$(value DisplayVersion)" = "$VERSION" ] || fail "DisplayVersion is '$(value DisplayVersion)'"
+[ "$(value Publisher)" = Pallastro ] || fail "Publisher is '$(value Publisher)'"
+[ "$(value DisplayIcon)" = "$win_instdir\\pallastro.exe,0" ] || fail "DisplayIcon is '$(value DisplayIcon)'"
+[ "$(value InstallLocation)" = "$win_instdir" ] || fail "InstallLocation is '$(value InstallLocation)'"
+[ "$(value UninstallString)" = "\"$win_instdir\\Uninstall.exe\"" ] || fail "UninstallString is '$(value UninstallString)'"
+[ "$(value NoModify)" = 0x1 ] || fail "NoModify is '$(value NoModify)'"
+[ "$(value NoRepair)" = 0x1 ] || fail "NoRepair is '$(value NoRepair)'"
+if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pallastro' >/dev/null 2>&1; then
+    fail "an entry for every user was written"
+fi
+
+step "the installed program starts and saves a reading into Documents"
+start_app "$win_instdir\\pallastro.exe"
+MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 60) || fail "the installed program showed no main window"
+focus_window "$MAIN"
+enter_reading "John Smith" 2 15 1980
+keys alt+f g
+RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 15) || fail "the result window did not open"
+focus_window "$RESULT"
+keys alt+s
+DIALOG=$(wait_window "Pallastro" "" 15) || fail "the save dialog did not open"
+focus_window "$DIALOG"
+# The user's Documents folder as the user knows it (Wine links it to the
+# Linux home of the run).
+typetext 'C:\users\'"$(id -un)"'\Documents\john'
+keys Return
+wait_gone "Pallastro" "" 10 || fail "the save dialog did not close"
+wait_bytes "$documents/john.grn" "8E 0D 0A 8D 0D 0A" || fail "the reading was not saved; in Documents: $(ls -A "$documents/")"
+wmctrl -i -c "$RESULT"
+wait_exit "$APP_PID" 15 || fail "the installed program did not end"
+# A reading the user chose to keep in the program's own folder.
+cp "$documents/john.grn" "$instdir/kept.grn"
+
+step "silent uninstall"
+wine "$instdir/Uninstall.exe" /S >"$E2E_TMP/uninstall.log" 2>&1 || fail "the uninstaller failed with status $?"
+# The uninstaller runs on from a copy of itself and removes the original last.
+end=$(deadline 30)
+while [ -e "$instdir/Uninstall.exe" ] && before "$end"; do sleep 0.1; done
+[ ! -e "$instdir/Uninstall.exe" ] || fail "the uninstaller did not finish"
+sleep 1
+leftover=$(cd "$instdir" && find . -mindepth 1 | sort | tr '\n' ' ')
+[ "$leftover" = "./kept.grn " ] || fail "left in the program's folder: $leftover"
+[ ! -e "$shortcut" ] || fail "the Start-menu entry stayed"
+if wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1; then fail "the uninstall entry stayed"; fi
+[ "$(hexbytes "$documents/john.grn")" = "8E 0D 0A 8D 0D 0A" ] || fail "the reading in Documents was touched"
+[ "$(hexbytes "$instdir/kept.grn")" = "8E 0D 0A 8D 0D 0A" ] || fail "the reading kept in the program's folder was touched"
+echo "ok"
