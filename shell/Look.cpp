@@ -74,6 +74,12 @@ void applyToApplication()
     if (QStyle *style = QStyleFactory::create(styleName()))
         QApplication::setStyle(style);
     QApplication::setPalette(palette());
+    // Menus, message boxes and controls that set no font of their own take
+    // the program's family at the desktop's size; left to the desktop, Wine
+    // and some Windows set-ups fall back to a serif face.
+    QFont general = QApplication::font();
+    general.setFamily(fontFamily());
+    QApplication::setFont(general);
 }
 
 } // namespace Look

@@ -35,8 +35,9 @@ QPalette palette();
 // ">>" on the result window's small buttons.
 QString styleName();
 
-// Sets the style and the palette on the running QApplication. Call once,
-// right after the QApplication exists and before any window is built.
+// Sets the style, the palette and the font family on the running
+// QApplication. Call once, right after the QApplication exists and before
+// any window is built.
 void applyToApplication();
 
 } // namespace Look

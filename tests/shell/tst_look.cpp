@@ -68,6 +68,17 @@ private slots:
         }
     }
 
+    void applicationFontTakesTheFamilyAndKeepsTheSize()
+    {
+        QFont serif(QStringLiteral("Serif"));
+        serif.setPointSizeF(11.5);
+        QApplication::setFont(serif);
+
+        Look::applyToApplication();
+        QCOMPARE(QApplication::font().family(), Look::fontFamily());
+        QCOMPARE(QApplication::font().pointSizeF(), 11.5);
+    }
+
     void verdanaWhereInstalled()
     {
         if (!QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive))
