@@ -60,7 +60,17 @@ class tst_instancelock : public QObject
     std::unique_ptr<QTemporaryDir> m_runtime;
     QList<QProcess *> m_started;
 
-    QString lockPath() const { return QDir(m_runtime->path()).filePath(InstanceLock::fileNameFor(App)); }
+    // Where the probe, which runs with the real platform, takes its lock: the
+    // runtime folder handed to it on Linux; on Windows the per-user
+    // application-data folder, which no environment variable moves.
+    QString lockPath() const
+    {
+#ifdef Q_OS_UNIX
+        return QDir(m_runtime->path()).filePath(InstanceLock::fileNameFor(App));
+#else
+        return QDir(realPlatform().lockDirectory()).filePath(InstanceLock::fileNameFor(App));
+#endif
+    }
 
     QProcess *start()
     {
@@ -105,6 +115,10 @@ private slots:
         QVERIFY(m_runtime->isValid());
         QFile::setPermissions(m_runtime->path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                      | QFileDevice::ExeOwner);
+#ifndef Q_OS_UNIX
+        // The probe's folder outlives each test there; start every test clean.
+        QFile::remove(lockPath());
+#endif
     }
 
     void cleanup()
@@ -127,7 +141,8 @@ private slots:
 
         QProcess *second = start();
         QCOMPARE(answer(second), QStringLiteral("running"));
-        QVERIFY(second->waitForFinished(10000));
+        // Generous: under Wine on a busy machine a process takes seconds to end.
+        QVERIFY(second->waitForFinished(30000));
         // The first copy is untouched.
         QCOMPARE(first->state(), QProcess::Running);
 
@@ -219,7 +234,7 @@ private slots:
 
     void folderInPlaceOfTheLockFile()
     {
-        QVERIFY(QDir().mkpath(lockPath()));
+        QVERIFY(QDir().mkpath(QDir(m_runtime->path()).filePath(InstanceLock::fileNameFor(App))));
         InstanceLock lock(m_runtime->path(), App);
         QCOMPARE(lock.acquire(), InstanceLock::Result::Unavailable);
     }
@@ -486,7 +501,8 @@ private slots:
         // Started the same way, a second copy finds the same lock.
         QProcess *second = startProbe();
         QCOMPARE(answer(second), QStringLiteral("running"));
-        QVERIFY(second->waitForFinished(10000));
+        // Generous: under Wine on a busy machine a process takes seconds to end.
+        QVERIFY(second->waitForFinished(30000));
 
         stop(first);
         QVERIFY(!QFileInfo::exists(lockFile));
