@@ -85,9 +85,9 @@ class tst_instancelock : public QObject
 
     static QString answer(QProcess *probe)
     {
-        if (!probe->canReadLine() && !probe->waitForReadyRead(10000))
+        if (!probe->canReadLine() && !probe->waitForReadyRead(30000))
             return QStringLiteral("<no answer>");
-        while (!probe->canReadLine() && probe->waitForReadyRead(10000)) {
+        while (!probe->canReadLine() && probe->waitForReadyRead(30000)) {
         }
         return QString::fromLatin1(probe->readLine()).trimmed();
     }
@@ -96,7 +96,7 @@ class tst_instancelock : public QObject
     {
         probe->write("quit\n");
         probe->closeWriteChannel();
-        QVERIFY(probe->waitForFinished(10000));
+        QVERIFY(probe->waitForFinished(30000));
         QCOMPARE(probe->exitStatus(), QProcess::NormalExit);
     }
 
@@ -162,7 +162,7 @@ private slots:
 #else
         first->kill();   // TerminateProcess: no clean-up, like SIGKILL
 #endif
-        QVERIFY(first->waitForFinished(10000));
+        QVERIFY(first->waitForFinished(30000));
         QVERIFY(QFileInfo::exists(lockPath()));   // left behind
 
         QProcess *next = start();
@@ -480,7 +480,7 @@ private slots:
         if (expected == QLatin1String("nowhere")) {
             // Nowhere to keep a lock: the program runs all the same.
             QCOMPARE(answer(first), QStringLiteral("unavailable"));
-            QVERIFY(first->waitForFinished(10000));
+            QVERIFY(first->waitForFinished(30000));
             return;
         }
         QCOMPARE(answer(first), QStringLiteral("acquired"));
