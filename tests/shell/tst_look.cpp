@@ -10,6 +10,8 @@
 #include <QStyleFactory>
 #include <QtTest>
 
+#include <memory>
+
 class tst_look : public QObject
 {
     Q_OBJECT
@@ -49,7 +51,9 @@ private slots:
     // Fusion was already the style.
     void paletteIsFusionsLightPalette()
     {
-        const QPalette fusion = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        QVERIFY(style);
+        const QPalette fusion = style->standardPalette();
         const QPalette ours = Look::palette();
         for (int g = 0; g < QPalette::NColorGroups; ++g) {
             if (g == QPalette::Current)

@@ -177,7 +177,7 @@ private slots:
             QDir().mkpath(QFileInfo(path).absolutePath());
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray("\xff\xfe[\x01\n\x80garbage", 15));
+            file.write(QByteArray("\xff\xfe[\x01\n\x80garbage", 13));
         } else {
             SettingsStore before(Startup::ApplicationName());
             QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, fake.fixedToday)));
