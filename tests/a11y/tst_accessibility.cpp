@@ -4,6 +4,7 @@
 // the program's messages arrive as alerts.
 
 #include "FakePlatform.h"
+#include "TestRoot.h"
 #include "WindowTestSupport.h"
 
 #include "LinkLabel.h"
@@ -117,7 +118,7 @@ frmGreekNumerologyResult *TestAccessibility::openReading(qint16 lifePath, qint16
 {
     gn::LifePathNumber = lifePath;
     gn::DestinyNumber = destiny;
-    auto *w = new frmGreekNumerologyResult;
+    auto *w = new frmGreekNumerologyResult(testRoot());
     w->show();
     return w;
 }
@@ -144,7 +145,7 @@ void TestAccessibility::everyReachableControlIsNamed()
     std::unique_ptr<frmAbout> about;
     QWidget *shown = nullptr;
     if (window == QLatin1String("main")) {
-        auto *w = new frmMain;
+        auto *w = new frmMain(testRoot());
         w->show();
         shown = w;
     } else if (window == QLatin1String("result")) {
@@ -180,7 +181,7 @@ void TestAccessibility::everyReachableControlIsNamed()
 void TestAccessibility::entryFieldsCarryTheirLabels()
 {
     FakePlatform fake;
-    auto *w = new frmMain;
+    auto *w = new frmMain(testRoot());
     w->show();
 
     QCOMPARE(nameOf(w->txtName), w->Label1->text());
@@ -408,7 +409,7 @@ void TestAccessibility::linksArePressableLinks()
     std::unique_ptr<frmAbout> about;
     QWidget *shown = nullptr;
     if (window == QLatin1String("main")) {
-        shown = new frmMain;
+        shown = new frmMain(testRoot());
     } else if (window == QLatin1String("result")) {
         shown = openReading(1, 2);
     } else {

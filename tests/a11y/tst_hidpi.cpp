@@ -4,6 +4,7 @@
 // pictures and pointers come from renderings large enough for the screen.
 
 #include "FakePlatform.h"
+#include "TestRoot.h"
 #include "WindowTestSupport.h"
 
 #include "LinkLabel.h"
@@ -194,7 +195,7 @@ void TestHighDpi::cleanup() { disposeAll(); }
 void TestHighDpi::mainWindowCaptionsFit()
 {
     FakePlatform fake;
-    auto *w = new frmMain;
+    auto *w = new frmMain(testRoot());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->devicePixelRatioF(), m_ratio);
@@ -217,7 +218,7 @@ void TestHighDpi::resultCaptionsFitForEveryGod()
     FakePlatform fake;
     gn::LifePathNumber = number;
     gn::DestinyNumber = number;
-    auto *w = new frmGreekNumerologyResult;
+    auto *w = new frmGreekNumerologyResult(testRoot());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
@@ -251,7 +252,7 @@ void TestHighDpi::geometryIsInLogicalPixels()
 {
     // The designed sizes hold at every factor; the screen does the scaling.
     FakePlatform fake;
-    auto *main = new frmMain;
+    auto *main = new frmMain(testRoot());
     main->show();
     QCOMPARE(main->centralWidget()->size(), QSize(488, 307));
     QCOMPARE(main->cmdOpen->geometry(), QRect(79, 88, 331, 25));
@@ -261,7 +262,7 @@ void TestHighDpi::geometryIsInLogicalPixels()
 
     gn::LifePathNumber = 1;
     gn::DestinyNumber = 1;
-    auto *result = new frmGreekNumerologyResult;
+    auto *result = new frmGreekNumerologyResult(testRoot());
     result->show();
     QCOMPARE(result->centralWidget()->size(), QSize(615, 391));
     QCOMPARE(result->imgLP->size(), QSize(120, 120));
@@ -272,7 +273,7 @@ void TestHighDpi::portraitsAreDrawnForTheScreen()
     FakePlatform fake;
     gn::LifePathNumber = 6;
     gn::DestinyNumber = 1;
-    auto *w = new frmGreekNumerologyResult;
+    auto *w = new frmGreekNumerologyResult(testRoot());
     w->show();
 
     for (QLabel *portrait : {w->imgLP, w->imgD}) {
@@ -331,7 +332,7 @@ void TestHighDpi::handPointerFollowsTheScreen()
     QCOMPARE(shown.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
 
     FakePlatform fake;
-    auto *w = new frmMain;
+    auto *w = new frmMain(testRoot());
     const QCursor onLink = w->Label61->cursor();
     QCOMPARE(onLink.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-// A stand-in for every platform interface. It records what the program asked
+// A stand-in for the platform interfaces. It records what the program asked
 // for and answers from queues the test fills. It installs itself on
-// construction and restores the real platform on destruction.
+// construction and restores the real platform on destruction. The day and
+// the draw it holds are the values a test hands to the code it runs; the end
+// of the program is recorded by the test root (TestRoot.h).
 
 #include "Platform.h"
 
@@ -25,8 +27,11 @@ struct ShownMessage
 class FakePlatform final : public Platform
 {
 public:
-    FakePlatform() { setPlatform(this); }
-    ~FakePlatform() override { setPlatform(nullptr); }
+    FakePlatform() { setPlatform(this); s_current = this; }
+    ~FakePlatform() override { setPlatform(nullptr); s_current = nullptr; }
+
+    // The fake in force, if any.
+    static FakePlatform *current() { return s_current; }
     FakePlatform(const FakePlatform &) = delete;
     FakePlatform &operator=(const FakePlatform &) = delete;
 
@@ -35,7 +40,6 @@ public:
     QList<FileDialogRequest> fileRequests;
     QList<QUrl> openedUrls;
     QList<int> endedWith;
-    QList<quint64> seeds;
 
     // What to answer.
     QQueue<QMessageBox::StandardButton> messageAnswers;   // default: the first button offered
@@ -43,7 +47,6 @@ public:
     QQueue<float> randomDraws;                            // default: 0.0
     bool urlsOpen = true;
     QDate fixedToday{2026, 12, 7};
-    qint64 fixedClock = 1'700'000'000'000;
 
     QTemporaryDir sandbox;   // settings and lock files land here
 
@@ -72,11 +75,8 @@ public:
         return urlsOpen;
     }
 
-    QDate today() override { return fixedToday; }
-    qint64 clockMilliseconds() override { return fixedClock; }
-
-    void seedRandom(quint64 seed) override { seeds.append(seed); }
-    float nextRandom() override { return randomDraws.isEmpty() ? 0.0f : randomDraws.dequeue(); }
+    // The next draw the test hands over; 0.0 when none is queued.
+    float nextDraw() { return randomDraws.isEmpty() ? 0.0f : randomDraws.dequeue(); }
 
     QString settingsFilePath(const QString &applicationName) override
     {
@@ -85,7 +85,6 @@ public:
 
     QString lockDirectory() override { return QDir(sandbox.path()).filePath(QStringLiteral("run")); }
 
-    void endProcess(int exitCode) override { endedWith.append(exitCode); }
 
     QStringList messageTexts() const
     {
@@ -94,4 +93,7 @@ public:
             texts << m.text;
         return texts;
     }
+
+private:
+    static inline FakePlatform *s_current = nullptr;
 };

@@ -3,6 +3,7 @@
 // memory must not pile up.
 
 #include "FakePlatform.h"
+#include "TestRoot.h"
 #include "../windows/WindowTestSupport.h"
 
 #include <QComboBox>
@@ -142,7 +143,7 @@ void TestLongSession::oneReading(int i, FakePlatform &fake)
 void TestLongSession::twoThousandReadings()
 {
     FakePlatform fake;
-    auto *first = new frmMain;
+    auto *first = new frmMain(testRoot());
     first->show();
 
     // PALLASTRO_READINGS shortens the run when hunting a fault by hand.

@@ -1,15 +1,14 @@
 // Takes the program's single-instance lock the way start-up does and says
 // what happened: "acquired", "running" or "unavailable". A copy that got the
 // lock keeps it until a line arrives on its input (or the input closes), and
-// then leaves through std::exit as EndProgram does.
+// then returns from main as the program does, the lock going with its owner.
 
 #include "InstanceLock.h"
+#include "Platform.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -18,7 +17,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pallastro");
 
-    const InstanceLock::Result result = InstanceLock::AcquireForProcess(name);
+    InstanceLock lock(platform().lockDirectory(), name);
+    const InstanceLock::Result result = lock.acquire();
     switch (result) {
     case InstanceLock::Result::Acquired:
         std::cout << "acquired" << std::endl;
@@ -32,6 +32,5 @@ int main(int argc, char *argv[])
     }
     std::string line;
     std::getline(std::cin, line);
-    std::fflush(nullptr);
-    std::exit(0);
+    return 0;
 }

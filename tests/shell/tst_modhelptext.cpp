@@ -1,6 +1,6 @@
 // The text encoding shared by the settings store and saved readings.
 
-#include "modHelp.h"
+#include "modHelpText.h"
 
 #include <QtTest>
 

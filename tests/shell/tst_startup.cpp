@@ -1,106 +1,191 @@
-// The start-up sequence: its order, the refusal of a second copy and steps
-// that fail.
+// The program's root: the start-up sequence, the refusal of a second copy,
+// the switches between the two windows, and every way the program ends.
 
 #include "FakePlatform.h"
-#include "Startup.h"
+#include "Identity.h"
+#include "InstanceLock.h"
+#include "LinkLabel.h"
+#include "Root.h"
+#include "frmGreekNumerologyResult.h"
+#include "frmMain.h"
 
 #include <QtTest>
 
-#include <stdexcept>
+#include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 
 class tst_startup : public QObject
 {
     Q_OBJECT
 
-    QStringList m_log;
-
-    Startup::Steps recordingSteps(bool anotherCopy)
+    static Root::Quit recorder(QList<int> &ended)
     {
-        Startup::Steps steps;
-        steps.anotherCopyRunning = [this, anotherCopy] {
-            m_log << QStringLiteral("instance");
-            return anotherCopy;
-        };
-        steps.updateReminder = [this] { m_log << QStringLiteral("reminder"); };
-        steps.showMainWindow = [this] { m_log << QStringLiteral("main"); };
-        steps.coBrandRandomize = [this] { m_log << QStringLiteral("cobrand"); };
-        return steps;
+        return [&ended](int status) { ended.append(status); };
+    }
+
+    static QStringList lockFiles(const FakePlatform &fake)
+    {
+        return QDir(const_cast<FakePlatform &>(fake).lockDirectory()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static QList<QWidget *> visibleTopLevels()
+    {
+        QList<QWidget *> shown;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                shown << w;
+        return shown;
+    }
+
+    static void proceed(frmMain *main)
+    {
+        main->txtName->setText(QStringLiteral("Ariadne"));
+        main->cmdProceed->click();
     }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { m_log.clear(); }
 
-    void runsTheStepsInOrder()
+    void cleanup()
+    {
+        // Whatever a test left to deferred deletion goes now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void firstStartShowsTheMainWindowAfterTheReminder()
     {
         FakePlatform fake;
-        fake.fixedClock = 1234567;
-        QVERIFY(Startup::Run(recordingSteps(false)));
-        QCOMPARE(m_log, QStringList({"instance", "reminder", "main", "cobrand"}));
-        QCOMPARE(fake.seeds, QList<quint64>({1234567}));
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(fake.endedWith.isEmpty());
+        QList<int> ended;
+        {
+            Root root(recorder(ended));
+            QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+            QVERIFY(root.mainWindow());
+            QVERIFY(root.mainWindow()->isVisible());
+            QCOMPARE(visibleTopLevels().size(), 1);
+            // A first run starts the reminder's period without a question.
+            QVERIFY(fake.messages.isEmpty());
+            QVERIFY(QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
+            QCOMPARE(lockFiles(fake).size(), 1);
+        }
+        // The lock goes with the root that owns it.
+        QVERIFY(lockFiles(fake).isEmpty());
+        QVERIFY(ended.isEmpty());
     }
 
     void secondCopyShowsTheMessageAndEnds()
     {
         FakePlatform fake;
-        QVERIFY(!Startup::Run(recordingSteps(true)));
-        QCOMPARE(m_log, QStringList({"instance"}));
+        InstanceLock first(fake.lockDirectory(), Identity::ApplicationName());
+        QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
+
+        QList<int> ended;
+        Root root(recorder(ended));
+        QVERIFY(!root.Start(QDate(2026, 12, 7), 0.0f));
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages.at(0).text, QStringLiteral("Application is already running"));
         QCOMPARE(fake.messages.at(0).icon, QMessageBox::Information);
         QCOMPARE(fake.messages.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-        QCOMPARE(fake.endedWith, QList<int>({0}));
-        QVERIFY(fake.seeds.isEmpty());
+        QCOMPARE(ended, QList<int>({0}));
+        QVERIFY(!root.mainWindow());
+        QVERIFY(visibleTopLevels().isEmpty());
+        // Neither the reminder nor a browser ran.
+        QVERIFY(!QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
         QVERIFY(fake.openedUrls.isEmpty());
+        // The first copy's lock is untouched.
+        QCOMPARE(lockFiles(fake).size(), 1);
     }
 
-    void aFailingStepDoesNotStopTheNext_data()
+    void coBrandDrawPicksTheFrontLabel_data()
     {
-        QTest::addColumn<QString>("failing");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("instance check") << "instance" << QStringList({"reminder", "main", "cobrand"});
-        QTest::newRow("reminder") << "reminder" << QStringList({"instance", "main", "cobrand"});
-        QTest::newRow("main window") << "main" << QStringList({"instance", "reminder", "cobrand"});
-        QTest::newRow("co-brand draw") << "cobrand" << QStringList({"instance", "reminder", "main"});
+        QTest::addColumn<float>("draw");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("1: co-brand") << 0.0f << "lblCobrand";
+        QTest::newRow("2: full brand") << 0.2f << "lblFullBrand";
+        QTest::newRow("3: co-brand") << 0.4f << "lblCobrand";
+        QTest::newRow("7: as designed") << 0.99f << "lblFullBrand";
     }
 
-    void aFailingStepDoesNotStopTheNext()
+    void coBrandDrawPicksTheFrontLabel()
     {
-        QFETCH(QString, failing);
-        QFETCH(QStringList, expected);
+        QFETCH(float, draw);
+        QFETCH(QString, front);
         FakePlatform fake;
-        Startup::Steps steps = recordingSteps(false);
-        auto thrower = [](auto step, const QString &name, const QString &failing) {
-            return [step, name, failing] {
-                if (name == failing)
-                    throw std::runtime_error("step failed");
-                return step();
-            };
-        };
-        steps.anotherCopyRunning = thrower(steps.anotherCopyRunning, "instance", failing);
-        steps.updateReminder = thrower(steps.updateReminder, "reminder", failing);
-        steps.showMainWindow = thrower(steps.showMainWindow, "main", failing);
-        steps.coBrandRandomize = thrower(steps.coBrandRandomize, "cobrand", failing);
-
-        // A failed instance check lets the program start rather than lock the user out.
-        QVERIFY(Startup::Run(steps));
-        QCOMPARE(m_log, expected);
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(fake.endedWith.isEmpty());
-        QCOMPARE(fake.seeds.size(), 1);
+        QList<int> ended;
+        Root root(recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), draw));
+        frmMain *main = root.mainWindow();
+        const QPoint overlap = main->lblCobrand->geometry().center();
+        QCOMPARE(main->fraFullBrand->childAt(overlap)->objectName(), front);
     }
 
-    void defaultStepsTakeTheLockAndRunTheReminder()
+    void switchesNeverEndTheProgram()
     {
-        // Without hand-made steps the real lock (in the fake's folder) and the
-        // real reminder run: a first run writes the settings file.
         FakePlatform fake;
-        QVERIFY(Startup::Run({}));
-        QVERIFY(fake.messages.isEmpty());
-        QVERIFY(QFileInfo::exists(fake.settingsFilePath(Startup::ApplicationName())));
-        QVERIFY(!QDir(fake.lockDirectory()).entryList(QDir::Files).isEmpty());
+        QList<int> ended;
+        Root root(recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+
+        for (int round = 0; round < 3; ++round) {
+            QPointer<frmMain> main = root.mainWindow();
+            proceed(main);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!main);   // unloaded, not only hidden
+            QVERIFY(root.resultWindow());
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.resultWindow()}));
+
+            QPointer<frmGreekNumerologyResult> result = root.resultWindow();
+            if (round % 2)
+                result->mnuBack->trigger();
+            else
+                result->cmdBack->click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!result);
+            QVERIFY(root.mainWindow());
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.mainWindow()}));
+            // A fresh main window: the entries are empty again.
+            QVERIFY(root.mainWindow()->txtName->text().isEmpty());
+        }
+        QVERIFY(ended.isEmpty());
+    }
+
+    void everyWayOutEndsWithStatusZeroAndNoLock_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("main: title-bar close") << false << false;
+        QTest::newRow("main: Exit") << false << true;
+        QTest::newRow("result: title-bar close") << true << false;
+        QTest::newRow("result: Exit") << true << true;
+    }
+
+    void everyWayOutEndsWithStatusZeroAndNoLock()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(bool, byMenu);
+        FakePlatform fake;
+        QList<int> ended;
+        {
+            Root root(recorder(ended));
+            QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+            QMainWindow *window = root.mainWindow();
+            QAction *exit = root.mainWindow()->mnuExit;
+            if (fromResult) {
+                proceed(root.mainWindow());
+                window = root.resultWindow();
+                exit = root.resultWindow()->mnuExit;
+            }
+            if (byMenu)
+                exit->trigger();
+            else
+                window->close();
+            QCOMPARE(ended, QList<int>({0}));
+            QVERIFY(visibleTopLevels().isEmpty());
+            QVERIFY(fake.messages.isEmpty());
+            QVERIFY(fake.openedUrls.isEmpty());
+        }
+        QVERIFY(lockFiles(fake).isEmpty());
     }
 
     void applicationNameFromExecutable_data()
@@ -117,14 +202,15 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, name);
-        QCOMPARE(Startup::applicationNameFromPath(path), name);
+        QCOMPARE(Root::applicationNameFromPath(path), name);
     }
 
     void prepareApplication()
     {
-        Startup::PrepareApplication();
+        Root::PrepareApplication();
         QVERIFY(!QApplication::quitOnLastWindowClosed());
-        QCOMPARE(Startup::ApplicationName(), QStringLiteral("tst_startup"));
+        QCOMPARE(Identity::ApplicationName(), QStringLiteral("tst_startup"));
+        QCOMPARE(QGuiApplication::desktopFileName(), Identity::ApplicationId());
     }
 };
 

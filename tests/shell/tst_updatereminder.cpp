@@ -2,9 +2,9 @@
 
 #include "FakePlatform.h"
 #include "SettingsStore.h"
-#include "Startup.h"
+#include "Identity.h"
 #include "ThrowawayUser.h"
-#include "UpdateReminder.h"
+#include "UpdateReminderRules.h"
 #include "modHelp.h"
 
 #include <QtTest>
@@ -83,7 +83,7 @@ private slots:
         FakePlatform fake;
         const QDate today = fake.fixedToday;
         {
-            SettingsStore before(Startup::ApplicationName());
+            SettingsStore before(Identity::ApplicationName());
             if (!duration.isEmpty())
                 QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, today)));
             if (!install.isEmpty())
@@ -91,7 +91,7 @@ private slots:
         }
         fake.messageAnswers.enqueue(static_cast<QMessageBox::StandardButton>(answer));
 
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
 
         QCOMPARE(fake.messages.size(), asked ? 1 : 0);
         if (asked) {
@@ -101,7 +101,7 @@ private slots:
             QCOMPARE(m.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         }
 
-        const SettingsStore after(Startup::ApplicationName());
+        const SettingsStore after(Identity::ApplicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), storedText(durationAfter, today));
         QCOMPARE(after.read(QStringLiteral("Install")), installAfter);
 
@@ -117,34 +117,34 @@ private slots:
     void nextRunAfterAnAnswerIsQuiet()
     {
         FakePlatform fake;
-        QVERIFY(SettingsStore(Startup::ApplicationName())
+        QVERIFY(SettingsStore(Identity::ApplicationName())
                     .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QCOMPARE(fake.messages.size(), 1);
 
         // 14 days later still quiet, the 15th day asks again.
         fake.fixedToday = fake.fixedToday.addDays(14);
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QCOMPARE(fake.messages.size(), 1);
         fake.fixedToday = fake.fixedToday.addDays(1);
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QCOMPARE(fake.messages.size(), 2);
     }
 
     void damagedSettingsFileStartsAfresh()
     {
         FakePlatform fake;
-        const QString path = fake.settingsFilePath(Startup::ApplicationName());
+        const QString path = fake.settingsFilePath(Identity::ApplicationName());
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(SettingsStore::MaxFileSize * 2, '\xff'));
         file.close();
 
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QVERIFY(fake.messages.isEmpty());
-        const SettingsStore after(Startup::ApplicationName());
+        const SettingsStore after(Identity::ApplicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), fake.fixedToday.toString(Qt::ISODate));
         QCOMPARE(after.read(QStringLiteral("Install")), QStringLiteral("1"));
     }
@@ -172,14 +172,14 @@ private slots:
         PALLASTRO_AS_ORDINARY_USER();
 
         FakePlatform fake;
-        const QString path = fake.settingsFilePath(Startup::ApplicationName());
+        const QString path = fake.settingsFilePath(Identity::ApplicationName());
         if (duration.isEmpty()) {
             QDir().mkpath(QFileInfo(path).absolutePath());
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("\xff\xfe[\x01\n\x80garbage", 13));
         } else {
-            SettingsStore before(Startup::ApplicationName());
+            SettingsStore before(Identity::ApplicationName());
             QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, fake.fixedToday)));
             QVERIFY(before.write(QStringLiteral("Install"), QStringLiteral("3")));
         }
@@ -193,11 +193,11 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
 
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QCOMPARE(fake.messages.size(), asked ? 1 : 0);
         // The date could not be renewed, so the next start asks again.
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder();
+        modHelp::UpdateReminder(fake.fixedToday);
         QCOMPARE(fake.messages.size(), asked ? 2 : 0);
         QVERIFY(fake.openedUrls.isEmpty());
         QVERIFY(fake.endedWith.isEmpty());
@@ -223,7 +223,7 @@ private slots:
         FakePlatform fake;
         modHelp::OpenDownloadPage();
         QCOMPARE(fake.openedUrls.size(), 1);
-        QVERIFY(!QFileInfo::exists(fake.settingsFilePath(Startup::ApplicationName())));
+        QVERIFY(!QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
     }
 };
 

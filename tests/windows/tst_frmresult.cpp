@@ -4,6 +4,7 @@
 // the program.
 
 #include "FakePlatform.h"
+#include "TestRoot.h"
 #include "WindowTestSupport.h"
 
 #include "ReadingFile.h"
@@ -71,7 +72,7 @@ frmGreekNumerologyResult *TestFrmResult::openReading(qint16 lifePath, qint16 des
 {
     gn::LifePathNumber = lifePath;
     gn::DestinyNumber = destiny;
-    auto *w = new frmGreekNumerologyResult;
+    auto *w = new frmGreekNumerologyResult(testRoot());
     w->show();
     return w;
 }
@@ -445,7 +446,7 @@ void TestFrmResult::windowCanMinimizeNotMaximize()
 {
     FakePlatform fake;
     auto *result = openReading(1, 1);
-    auto *main = new frmMain;
+    auto *main = new frmMain(testRoot());
     for (QMainWindow *w : std::initializer_list<QMainWindow *>{result, main}) {
         QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(w->minimumSize(), w->maximumSize());

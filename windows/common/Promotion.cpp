@@ -1,8 +1,6 @@
 #include "Promotion.h"
 
-#include "modHelp.h"
-
-#include <QUrl>
+#include "Identity.h"
 
 namespace Promotion {
 
@@ -24,7 +22,7 @@ QString coBrandText()
 
 QString bannerText()
 {
-    const QString host = QUrl(modHelp::HomePageAddress()).host();
+    const QString host = Identity::MainHost();
     return QStringLiteral("Talk about your reading on our discussion board. Meet fellow friends of the "
                           "myths. Visit us at %1")
         .arg(host);

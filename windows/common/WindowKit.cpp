@@ -1,6 +1,7 @@
 #include "WindowKit.h"
 
 #include "Centring.h"
+#include "Identity.h"
 #include "FrameBox.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -27,7 +28,7 @@ constexpr int Overhang = 1;
 
 } // namespace
 
-QString caption() { return QStringLiteral("Pallastro v1.0"); }
+QString caption() { return Identity::Title(); }
 
 QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize)
 {

@@ -5,7 +5,8 @@
 #include "EntryCheck.h"
 #include "Promotion.h"
 #include "WindowKit.h"
-#include "frmGreekNumerologyResult.h"
+#include "WindowRoot.h"
+#include "Identity.h"
 
 #include "Assets.h"
 #include "LinkLabel.h"
@@ -31,7 +32,6 @@ using WindowKit::linkLabel;
 
 namespace {
 
-const QString ApplicationTitle = QStringLiteral("Pallastro");
 
 DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geometry)
 {
@@ -44,8 +44,9 @@ DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geome
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
+frmMain::frmMain(WindowRoot &root, QWidget *parent)
     : QMainWindow(parent)
+    , m_root(root)
 {
     setObjectName(QStringLiteral("frmMain"));
     WindowKit::setUpTopLevel(this, Twips::size(7320, 4605), false);
@@ -203,9 +204,9 @@ void frmMain::Form_Load()
     cboYear->setCurrentIndex(0);
 }
 
-void frmMain::CoBrand_Randomize()
+void frmMain::CoBrand_Randomize(float draw)
 {
-    intCoBrandRandomNumber = CoBrandDraw::numberFromDraw(platform().nextRandom());
+    intCoBrandRandomNumber = CoBrandDraw::numberFromDraw(draw);
     switch (CoBrandDraw::frontFor(intCoBrandRandomNumber)) {
     case CoBrandDraw::Front::FullBrand:
         lblFullBrand->raise();
@@ -253,7 +254,7 @@ void frmMain::RunReading()
     const auto year = qint16(cboYear->currentText().toShort());
     modGreekNumerology::ComputeNumbers(name, day, monthIndex, year);
 
-    SwitchToResult();
+    m_root.ShowResult(*this);
 }
 
 void frmMain::cmdProceed_Click() { RunReading(); }
@@ -264,10 +265,9 @@ void frmMain::cmdOpen_Click()
 {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.title = ApplicationTitle;
+    request.title = Identity::Name();
     request.filter = QStringLiteral("Pallastro (*.grn)");
     request.defaultSuffix = QStringLiteral("grn");
-    request.mustExist = true;
 
     const QString path = platform().askFileName(this, request);
     if (path.isEmpty())
@@ -288,24 +288,15 @@ void frmMain::cmdOpen_Click()
 
     modGreekNumerology::LifePathNumber = reading->lifePath;
     modGreekNumerology::DestinyNumber = reading->destiny;
-    SwitchToResult();
-}
-
-void frmMain::SwitchToResult()
-{
-    auto *result = new frmGreekNumerologyResult;
-    result->show();
-    m_switching = true;
-    close();
+    m_root.ShowResult(*this);
 }
 
 void frmMain::mnuExit_Click() { close(); }
 
 void frmMain::Form_Unload()
 {
-    if (m_switching)
-        return;
-    modHelp::EndProgram();
+    // The root tells a switch from a close by the user, which ends the program.
+    m_root.Unloaded(*this);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class LinkLabel;
+class WindowRoot;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -19,11 +20,13 @@ class frmMain : public QMainWindow
 {
     Q_OBJECT
 public:
-    // Builds the window and loads it (Form_Load); it deletes itself when closed.
-    explicit frmMain(QWidget *parent = nullptr);
+    // Builds the window and loads it (Form_Load); it deletes itself when
+    // closed. The root performs the switch to the result window.
+    explicit frmMain(WindowRoot &root, QWidget *parent = nullptr);
 
-    // Start-up brings one of the two promotional labels to the front at random.
-    void CoBrand_Randomize();
+    // Start-up brings one of the two promotional labels to the front; draw is
+    // uniform in [0, 1).
+    void CoBrand_Randomize(float draw);
     qint16 intCoBrandRandomNumber = 0;
 
     // Controls.
@@ -76,8 +79,5 @@ private:
 
     bool ValidateEntry();
     void RunReading();
-    // Shows the result window and closes this one without ending the program.
-    void SwitchToResult();
-
-    bool m_switching = false;
+    WindowRoot &m_root;
 };

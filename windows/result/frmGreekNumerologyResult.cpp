@@ -4,7 +4,8 @@
 #include "GodStepper.h"
 #include "Promotion.h"
 #include "WindowKit.h"
-#include "frmMain.h"
+#include "WindowRoot.h"
+#include "Identity.h"
 
 #include "Assets.h"
 #include "LinkLabel.h"
@@ -93,8 +94,9 @@ struct frmGreekNumerologyResult::Side
     QLabel *portrait;
 };
 
-frmGreekNumerologyResult::frmGreekNumerologyResult(QWidget *parent)
+frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, QWidget *parent)
     : QMainWindow(parent)
+    , m_root(root)
 {
     setObjectName(QStringLiteral("frmGreekNumerologyResult"));
     WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
@@ -377,18 +379,12 @@ void frmGreekNumerologyResult::cmdNextD_Click()
 
 void frmGreekNumerologyResult::cmdBack_Click()
 {
-    // For a moment no window is open; the start-up has told the application
-    // not to quit when its last window closes, so this is safe.
     modGreekNumerology::LifePathGods.clear();
     modGreekNumerology::DestinyGods.clear();
     LifePathPosition = 0;
     DestinyPosition = 0;
 
-    m_switching = true;
-    close();
-
-    auto *main = new frmMain;
-    main->show();
+    m_root.ShowMain(*this);
 }
 
 void frmGreekNumerologyResult::mnuBack_Click() { cmdBack_Click(); }
@@ -405,7 +401,7 @@ void frmGreekNumerologyResult::cmdSave_Click()
 {
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.title = QStringLiteral("Pallastro");
+    request.title = Identity::Name();
     request.filter = QStringLiteral("Rich Text Format (*.grn)");
     request.defaultSuffix = QStringLiteral("grn");
     request.confirmOverwrite = true;
@@ -423,9 +419,8 @@ void frmGreekNumerologyResult::mnuExit_Click() { close(); }
 
 void frmGreekNumerologyResult::Form_Unload()
 {
-    if (m_switching)
-        return;
-    modHelp::EndProgram();
+    // The root tells Back from a close by the user, which ends the program.
+    m_root.Unloaded(*this);
 }
 
 void frmGreekNumerologyResult::closeEvent(QCloseEvent *event)

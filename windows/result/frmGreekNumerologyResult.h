@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class LinkLabel;
+class WindowRoot;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -20,7 +21,7 @@ class frmGreekNumerologyResult : public QMainWindow
 public:
     // Builds the window and fills both sides from the reading state (Form_Load);
     // it deletes itself when closed.
-    explicit frmGreekNumerologyResult(QWidget *parent = nullptr);
+    explicit frmGreekNumerologyResult(WindowRoot &root, QWidget *parent = nullptr);
 
     // The god each side shows, as a position in its god list; shared by every
     // opening of the window in this process and reset by Back.
@@ -94,5 +95,5 @@ private:
     void connectCommands();
     void ShowGod(const Side &side);
 
-    bool m_switching = false;
+    WindowRoot &m_root;
 };

@@ -2,6 +2,7 @@
 
 #include "Assets.h"
 #include "Centring.h"
+#include "Identity.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "Twips.h"
@@ -88,7 +89,7 @@ frmAbout::frmAbout(QWidget *owner)
                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Pallastro v1.0"));
+    setWindowTitle(Identity::Title());
     setWindowIcon(Assets::programIcon());
     setModal(true);
     setFont(Look::windowFont());
@@ -139,7 +140,7 @@ frmAbout::frmAbout(QWidget *owner)
     lblCoBrand = linkLabel(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"));
     placeAutoSized(lblCoBrand, 3420, 2115);
 
-    Label2 = new QLabel(QStringLiteral("Pallastro v1.0"), this);
+    Label2 = new QLabel(Identity::Title(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(Look::font(9.75, true));
     setTextColour(Label2, Look::Yellow);

@@ -1,7 +1,6 @@
 #include "Platform.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -9,21 +8,16 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdlib>
-#include <random>
-
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-#ifndef PALLASTRO_APPLICATION_NAME
-#define PALLASTRO_APPLICATION_NAME "pallastro"
-#endif
+#include "Identity.h"
 
 namespace {
 
-QString applicationTitle() { return QStringLiteral("Pallastro"); }
+QString applicationTitle() { return Identity::Name(); }
 
 class RealPlatform final : public Platform
 {
@@ -58,18 +52,6 @@ public:
 
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
 
-    QDate today() override { return QDate::currentDate(); }
-    qint64 clockMilliseconds() override { return QDateTime::currentMSecsSinceEpoch(); }
-
-    void seedRandom(quint64 seed) override { m_engine.seed(seed); }
-    float nextRandom() override
-    {
-        std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-        float r = unit(m_engine);
-        // Some library versions can round up to exactly 1.0f.
-        return r < 1.0f ? r : 0.0f;
-    }
-
     QString settingsFilePath(const QString &applicationName) override
     {
 #ifdef Q_OS_WIN
@@ -100,15 +82,8 @@ public:
         // %LOCALAPPDATA% belongs to the user alone and, unlike %TEMP%, does
         // not move with the environment a copy happens to be started from.
         const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        return base.isEmpty() ? QString() : QDir(base).filePath(QStringLiteral(PALLASTRO_APPLICATION_NAME));
+        return base.isEmpty() ? QString() : QDir(base).filePath(Identity::ExecutableName());
 #endif
-    }
-
-    void endProcess(int exitCode) override
-    {
-        // Whatever windows are left have been unloaded by EndProgram; leave at once.
-        std::fflush(nullptr);
-        std::exit(exitCode);
     }
 
 private:
@@ -118,7 +93,7 @@ private:
         const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         if (!QDir::isAbsolutePath(base))
             return {};
-        const QString folder = QDir(base).filePath(QStringLiteral(PALLASTRO_APPLICATION_NAME));
+        const QString folder = QDir(base).filePath(Identity::ExecutableName());
         struct stat info;
         const QByteArray native = QFile::encodeName(folder);
         // Our own folder left open to others (an earlier umask of 002, say)
@@ -129,8 +104,6 @@ private:
         return folder;
     }
 #endif
-
-    std::mt19937_64 m_engine{5489u};
 };
 
 Platform *g_replacement = nullptr;

@@ -133,11 +133,3 @@ bool InstanceLock::removeIfOwnerUnreadable()
     // Fails while a live copy holds the file's native lock.
     return m_lock->removeStaleLockFile();
 }
-
-InstanceLock::Result InstanceLock::AcquireForProcess(const QString &applicationName)
-{
-    // Function-static: destroyed (and the lock file removed) by the normal exit
-    // path and by std::exit alike.
-    static InstanceLock processLock(platform().lockDirectory(), applicationName);
-    return processLock.acquire();
-}

@@ -1,11 +1,10 @@
 #pragma once
 
-// Every interface to the outside world goes through this one seam, so that
-// tests can replace it: message boxes, file dialogs, opening a web address,
-// the clock, the random draw, the settings and lock locations, and ending the
-// process.
+// The interfaces to the outside world that tests replace: message boxes,
+// file dialogs, opening a web address, and the settings and lock locations.
+// The clock and the random draw are handed in as values by the program's
+// root; ending the program is the root's too.
 
-#include <QDate>
 #include <QMessageBox>
 #include <QString>
 #include <QUrl>
@@ -20,7 +19,6 @@ struct FileDialogRequest
     QString filter;           // Qt name filter, e.g. "Pallastro (*.grn)"
     QString defaultSuffix;    // appended when the user types no extension
     bool confirmOverwrite = false;
-    bool mustExist = false;
 };
 
 class Platform
@@ -39,13 +37,6 @@ public:
     // Hands the address to the desktop's default handler; false when it could not.
     virtual bool openUrl(const QUrl &url) = 0;
 
-    virtual QDate today() = 0;
-    virtual qint64 clockMilliseconds() = 0;
-
-    virtual void seedRandom(quint64 seed) = 0;
-    // Uniform in [0, 1).
-    virtual float nextRandom() = 0;
-
     // Where the per-user settings of the named application live: the full path
     // of an INI file, or on Windows a registry key of the current user
     // (HKEY_CURRENT_USER\Software\Pallastro\<name>).
@@ -53,9 +44,6 @@ public:
     // Folder for the single-instance lock: one only the user can write to, the
     // same for every copy the user starts; empty when there is none.
     virtual QString lockDirectory() = 0;
-
-    // Ends the process. The real one does not return; test doubles record it.
-    virtual void endProcess(int exitCode) = 0;
 };
 
 // The seam in force. Defaults to the real platform.

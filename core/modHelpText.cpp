@@ -1,7 +1,7 @@
 // EncodeText / DecodeText live apart from the rest of modHelp so that the
 // saved-reading parser and its fuzz target can link them without widgets.
 
-#include "modHelp.h"
+#include "modHelpText.h"
 
 namespace modHelp {
 

@@ -37,10 +37,6 @@ public:
     // The lock file's name: the program's name and the user.
     static QString fileNameFor(const QString &applicationName);
 
-    // Takes the process-wide lock in platform().lockDirectory(). The lock stays
-    // held until the process ends, including an end through std::exit.
-    static Result AcquireForProcess(const QString &applicationName);
-
 private:
     enum class LeftFile { None, Ours, NotOurs };
     LeftFile leftFile() const;

@@ -1,6 +1,6 @@
 #include "ReadingFile.h"
 
-#include "modHelp.h"
+#include "modHelpText.h"
 
 #include <QFile>
 #include <QFileInfo>

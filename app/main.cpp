@@ -1,15 +1,14 @@
-// Start-up only: the sequence itself lives in Startup. What is here concerns
-// the process as a whole: its home folder, a display that cannot be opened,
-// and the signals that ask it to end.
+// The program's entry point. The start-up sequence and the windows belong to
+// the Root made here; what is here concerns the process as a whole: its home
+// folder, a display that cannot be opened, and the signals that ask it to end.
 
-#include "Startup.h"
-#include "frmMain.h"
-#include "modHelp.h"
+#include "Identity.h"
+#include "Root.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QDate>
 #include <QList>
-#include <QPointer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,8 +52,8 @@ public:
     explicit DisplayGuard(const char *argv0)
     {
         const QString name =
-            argv0 ? Startup::applicationNameFromPath(QString::fromLocal8Bit(argv0)) : QString();
-        s_programName = (name.isEmpty() ? QStringLiteral("pallastro") : name).toLocal8Bit();
+            argv0 ? Root::applicationNameFromPath(QString::fromLocal8Bit(argv0)) : QString();
+        s_programName = (name.isEmpty() ? Identity::ExecutableName() : name).toLocal8Bit();
         s_previous = qInstallMessageHandler(&DisplayGuard::handle);
     }
 
@@ -120,7 +119,7 @@ extern "C" void onEndSignal(int)
     errno = saved;
 }
 
-void endOnSignals()
+void endOnSignals(Root &root)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0)
         return;
@@ -130,11 +129,11 @@ void endOnSignals()
     ::fcntl(g_signalSockets[0], F_SETFL, ::fcntl(g_signalSockets[0], F_GETFL) | O_NONBLOCK);
 
     auto *notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier] {
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, &root] {
         notifier->setEnabled(false);
         char byte;
         [[maybe_unused]] const ssize_t got = ::read(g_signalSockets[1], &byte, 1);
-        modHelp::EndProgram();
+        root.EndProgram();
     });
 
     struct sigaction action = {};
@@ -164,23 +163,18 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     displayGuard.reset();
 
+    Root::PrepareApplication();
+    // Everything the program is made of hangs from the root; it is destroyed
+    // on the way out of main, and the single-instance lock with it.
+    Root root;
 #ifdef Q_OS_UNIX
     // Before the lock is taken, so that a signal never leaves it behind.
-    endOnSignals();
+    endOnSignals(root);
 #endif
-    Startup::PrepareApplication();
-
-    QPointer<frmMain> mainWindow;
-    Startup::Steps steps;
-    steps.showMainWindow = [&mainWindow] {
-        mainWindow = new frmMain;
-        mainWindow->show();
-    };
-    steps.coBrandRandomize = [&mainWindow] {
-        if (mainWindow)
-            mainWindow->CoBrand_Randomize();
-    };
-    if (!Startup::Run(steps))
+    if (!root.Start(QDate::currentDate(), Root::DrawFromClock()))
         return 0;
-    return app.exec();
+    const int status = app.exec();
+    // The windows EndProgram unloaded are deleted before the root goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

@@ -1,0 +1,149 @@
+#include "Root.h"
+
+#include "Identity.h"
+#include "InstanceLock.h"
+#include "Look.h"
+#include "Platform.h"
+#include "frmGreekNumerologyResult.h"
+#include "frmMain.h"
+#include "modGreekNumerology.h"
+#include "modHelp.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <random>
+
+namespace {
+
+template<typename Step>
+void attempt(Step &&step)
+{
+    // A failing step is skipped quietly; start-up goes on with the next one.
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+Root::Root(Quit quit)
+    : m_quit(quit ? std::move(quit) : Quit([](int status) { QCoreApplication::exit(status); }))
+{
+}
+
+Root::~Root()
+{
+    // Windows still standing when the root goes (a test, or an end by
+    // signal before the loop ran) go with it.
+    delete m_main.data();
+    delete m_result.data();
+}
+
+QString Root::alreadyRunningText() { return QStringLiteral("Application is already running"); }
+
+QString Root::applicationNameFromPath(const QString &executablePath)
+{
+    return QFileInfo(executablePath).completeBaseName();
+}
+
+void Root::PrepareApplication()
+{
+    // Back closes the result window before it shows the main one; for that
+    // moment no window is visible and the program must not quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Before anything is shown, the second copy's message included.
+    Look::applyToApplication();
+    QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
+    if (name.isEmpty())
+        name = Identity::ExecutableName();
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(Identity::Version());
+    // Lets Wayland compositors and docks match the window to its desktop entry.
+    QGuiApplication::setDesktopFileName(Identity::ApplicationId());
+}
+
+float Root::DrawFromClock()
+{
+    std::mt19937_64 engine(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    const float r = unit(engine);
+    // Some library versions can round up to exactly 1.0f.
+    return r < 1.0f ? r : 0.0f;
+}
+
+bool Root::Start(const QDate &today, float coBrandDraw)
+{
+    bool refused = false;
+    attempt([&] {
+        m_lock = std::make_unique<InstanceLock>(platform().lockDirectory(), Identity::ApplicationName());
+        refused = m_lock->acquire() == InstanceLock::Result::HeldByAnother;
+    });
+    if (refused) {
+        attempt([] {
+            platform().message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
+        });
+        EndProgram();
+        return false;
+    }
+
+    attempt([&] { modHelp::UpdateReminder(today); });
+    attempt([&] { ShowFreshMain(); });
+    attempt([&] {
+        if (m_main)
+            m_main->CoBrand_Randomize(coBrandDraw);
+    });
+    return true;
+}
+
+frmMain *Root::ShowFreshMain()
+{
+    auto *window = new frmMain(*this);
+    m_main = window;
+    window->show();
+    return window;
+}
+
+void Root::ShowResult(frmMain &from)
+{
+    auto *result = new frmGreekNumerologyResult(*this);
+    m_result = result;
+    result->show();
+
+    m_closingBySwitch = &from;
+    from.close();
+    m_closingBySwitch = nullptr;
+}
+
+void Root::ShowMain(frmGreekNumerologyResult &from)
+{
+    m_closingBySwitch = &from;
+    from.close();
+    m_closingBySwitch = nullptr;
+
+    ShowFreshMain();
+}
+
+void Root::Unloaded(QWidget &window)
+{
+    if (&window == m_closingBySwitch)
+        return;
+    EndProgram();
+}
+
+void Root::EndProgram()
+{
+    // Hidden and deleted rather than closed: closing would run the window's
+    // own close handler, which is what may have brought us here.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        QPointer<QWidget> guard(window);
+        if (!guard)
+            continue;
+        guard->hide();
+        guard->deleteLater();
+    }
+    m_quit(0);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+// The program's root: it runs the start-up sequence, owns the single-instance
+// lock, creates the two top-level windows, performs the switches between them
+// and ends the program. Nothing below it creates a window of its own accord.
+
+#include "WindowRoot.h"
+#include "frmGreekNumerologyResult.h"
+#include "frmMain.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class InstanceLock;
+
+class Root final : public WindowRoot
+{
+public:
+    // How the program ends once every window is unloaded. The default ends
+    // the event loop with the status, so that main() returns and every
+    // object on its way out is destroyed.
+    using Quit = std::function<void(int status)>;
+
+    explicit Root(Quit quit = {});
+    ~Root() override;
+    Root(const Root &) = delete;
+    Root &operator=(const Root &) = delete;
+
+    // Call right after the QApplication exists: names the application after
+    // its executable and applies the look, before anything is shown.
+    static void PrepareApplication();
+
+    // The text the second copy shows.
+    static QString alreadyRunningText();
+    // The executable's file name without its extension ("pallastro.exe" -> "pallastro").
+    static QString applicationNameFromPath(const QString &executablePath);
+
+    // A draw uniform in [0, 1) from a generator seeded with the clock: the
+    // one draw of a run.
+    static float DrawFromClock();
+
+    // The start-up sequence: the single-instance rule, the update reminder
+    // for the given day, the main window, then CoBrand_Randomize with the
+    // given draw. False when another copy runs; EndProgram has then been
+    // called and no window is shown. A failing step is skipped quietly.
+    bool Start(const QDate &today, float coBrandDraw);
+
+    // Unloads every loaded window, asks nothing, and ends the program with
+    // status 0.
+    void EndProgram();
+
+    // The window shown at present, if it is the main window.
+    frmMain *mainWindow() const { return m_main; }
+    frmGreekNumerologyResult *resultWindow() const { return m_result; }
+
+    // Creates a fresh main window and shows it.
+    frmMain *ShowFreshMain();
+
+    void ShowResult(frmMain &from) override;
+    void ShowMain(frmGreekNumerologyResult &from) override;
+    void Unloaded(QWidget &window) override;
+
+private:
+    Quit m_quit;
+    std::unique_ptr<InstanceLock> m_lock;
+    QPointer<frmMain> m_main;
+    QPointer<frmGreekNumerologyResult> m_result;
+    // The window a switch is closing: its unloading does not end the program.
+    QWidget *m_closingBySwitch = nullptr;
+};

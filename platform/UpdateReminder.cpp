@@ -1,0 +1,42 @@
+#include "Identity.h"
+#include "Platform.h"
+#include "SettingsStore.h"
+#include "UpdateReminderRules.h"
+#include "modHelp.h"
+
+namespace modHelp {
+
+void UpdateReminder(const QDate &today)
+{
+    using namespace UpdateReminderRules;
+    const QString durationKey = QStringLiteral("Duration");
+    const QString installKey = QStringLiteral("Install");
+
+    SettingsStore store(Identity::ApplicationName());
+    const QDate last = dateFromText(store.read(durationKey));
+
+    // First run, a removed value, or a date nobody can read: start the
+    // period from today without asking.
+    if (!last.isValid()) {
+        store.write(installKey, QStringLiteral("1"));
+        store.write(durationKey, dateText(today));
+        return;
+    }
+
+    if (!isDue(last, today))
+        return;
+
+    const QMessageBox::StandardButton answer =
+        platform().message(nullptr, QMessageBox::Information, questionText(),
+                           QMessageBox::Yes | QMessageBox::No);
+
+    // A damaged count must not make the question come back at every start.
+    const qint32 install = installCount(store.read(installKey)).value_or(1);
+    store.write(installKey, QString::number(install));
+    store.write(durationKey, dateText(today));
+
+    if (answer == QMessageBox::Yes)
+        OpenDownloadPage();
+}
+
+} // namespace modHelp

@@ -1,0 +1,43 @@
+#include "modHelp.h"
+
+#include "Identity.h"
+#include "Platform.h"
+
+#include <QUrl>
+
+
+namespace modHelp {
+
+namespace {
+
+QString address(const QString &host, const char *path)
+{
+    return QStringLiteral("https://%1/%2").arg(host, QLatin1String(path));
+}
+
+} // namespace
+
+void OpenWebPage(const QString &address)
+{
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid())
+        return;
+    // A desktop without a browser is not the user's problem to hear about.
+    platform().openUrl(url);
+}
+
+QString HomePageAddress() { return address(Identity::MainHost(), ""); }
+QString OnlineHelpAddress() { return address(Identity::ProgramHost(), "pallastro-help.html"); }
+QString DownloadPageAddress() { return address(Identity::ProgramHost(), "download-pallastro.html"); }
+QString DonatePageAddress() { return address(Identity::HelpHost(), "donate.html"); }
+QString FullBrandPageAddress() { return address(Identity::HelpHost(), "fully-branded.html"); }
+QString CoBrandPageAddress() { return address(Identity::HelpHost(), "co-brand.html"); }
+
+void OpenHomePage() { OpenWebPage(HomePageAddress()); }
+void OpenOnlineHelp() { OpenWebPage(OnlineHelpAddress()); }
+void OpenDownloadPage() { OpenWebPage(DownloadPageAddress()); }
+void OpenDonatePage() { OpenWebPage(DonatePageAddress()); }
+void OpenFullBrandPage() { OpenWebPage(FullBrandPageAddress()); }
+void OpenCoBrandPage() { OpenWebPage(CoBrandPageAddress()); }
+
+} // namespace modHelp
