@@ -33,7 +33,7 @@ deps:
 	$(call install-missing,$(PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD)
+	cmake -S . -B $(BUILD) -DPALLASTRO_WERROR=ON
 
 configure: deps $(BUILD)/CMakeCache.txt
 
@@ -57,7 +57,7 @@ clean:
 SANITIZE_BUILD ?= build-sanitize
 
 test-sanitize: deps
-	[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPALLASTRO_SANITIZE=ON
+	[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPALLASTRO_SANITIZE=ON -DPALLASTRO_WERROR=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && \
 	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
