@@ -223,7 +223,7 @@ void TestAccessibility::entryFieldsCarryTheirLabels()
 void TestAccessibility::listChoiceIsRead()
 {
     FakePlatform fake;
-    auto *w = new frmMain;
+    auto *w = new frmMain(testRoot());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
