@@ -6,6 +6,7 @@
 #include "LinkLabel.h"
 #include "Look.h"
 #include "Twips.h"
+#include "WindowKit.h"
 #include "modHelp.h"
 
 #include <QApplication>
@@ -21,13 +22,6 @@ namespace {
 constexpr int ClientWidthTwips = 5820;
 constexpr int ClientHeightTwips = 3045;
 
-void setTextColour(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 // A label that sizes itself to its caption. It grows to the right from its
 // designed left edge; should a wider font make it pass the window's edge, it
 // moves left instead, so that it is never clipped.
@@ -40,29 +34,11 @@ void placeAutoSized(QLabel *label, int left, int top)
     label->move(x, at.y());
 }
 
-QLabel *fixedLabel(QWidget *parent, const QString &objectName, const QString &text, const QFont &font,
-                   const QColor &colour, const QRect &geometry)
+// The About window's links: underlined but not bold, sized to their caption.
+LinkLabel *link(QWidget *parent, const char *name, const QString &text)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setFont(font);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(label, colour);
-    label->setGeometry(geometry);
-    return label;
-}
-
-LinkLabel *linkLabel(QWidget *parent, const QString &objectName, const QString &text)
-{
-    auto *label = new LinkLabel(parent);
-    label->setObjectName(objectName);
-    label->setText(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Look::font(8.25, false, true));
-    setTextColour(label, Look::White);
-    label->setCursor(Assets::handCursor(Assets::Hand::SixteenColour));
-    return label;
+    return WindowKit::link(parent, name, text, Look::font(8.25, false, true), Look::White,
+                           Assets::handCursor(Assets::Hand::SixteenColour));
 }
 
 } // namespace
@@ -89,17 +65,12 @@ frmAbout::frmAbout(QWidget *owner)
                          | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(Identity::Title());
-    setWindowIcon(Assets::programIcon());
+    WindowKit::dress(this);
     setModal(true);
     setFont(Look::windowFont());
     setFixedSize(Twips::size(ClientWidthTwips, ClientHeightTwips));
     setSizeGripEnabled(false);
-
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Look::Black);
-    setPalette(background);
-    setAutoFillBackground(true);
+    WindowKit::paintBlack(this);
 
     // In the order the window holds them; later ones lie on top.
     picIcon = new QLabel(this);
@@ -113,20 +84,20 @@ frmAbout::frmAbout(QWidget *owner)
                                                       : picIcon->pixmap().deviceIndependentSize().toSize();
     picIcon->setGeometry(QRect(iconBox.topLeft(), iconSize));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setFont(Look::font(8.25));
-    cmdOK->setGeometry(Twips::rect(4455, 2640, 1260, 345));
+    cmdOK = WindowKit::button(this, "cmdOK", QStringLiteral("OK"), Look::font(8.25),
+                              Twips::rect(4455, 2640, 1260, 345));
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
-    lblHomePage = linkLabel(this, QStringLiteral("lblHomePage"), homePageCaption());
+    lblHomePage = link(this, "lblHomePage", homePageCaption());
     placeAutoSized(lblHomePage, 1665, 1245);
 
-    Label3 = fixedLabel(this, QStringLiteral("Label3"),
-                        QStringLiteral("Home Business Opportunity. Start your own Internet business and "
-                                       "make money online. Get this software fully branded for your website."),
-                        Look::font(8.25, true), Look::Yellow, Twips::rect(30, 1560, 5685, 555));
+    using WindowKit::Reach;
+    Label3 = WindowKit::label(this, "Label3",
+                              QStringLiteral("Home Business Opportunity. Start your own Internet business and "
+                                             "make money online. Get this software fully branded for your website."),
+                              Look::font(8.25, true), Look::Yellow, Twips::rect(30, 1560, 5685, 555), true,
+                              Reach::Exact);
 
     // A substitute for Verdana can need a little more height for the three
     // lines; the label then grows upwards into the free space above it, so
@@ -137,20 +108,18 @@ frmAbout::frmAbout(QWidget *owner)
         Label3->setGeometry(designed.left(), designed.bottom() + 1 - needed, designed.width(), needed);
     }
 
-    lblCoBrand = linkLabel(this, QStringLiteral("lblCoBrand"), QStringLiteral("Click here for more details"));
+    lblCoBrand = link(this, "lblCoBrand", QStringLiteral("Click here for more details"));
     placeAutoSized(lblCoBrand, 3420, 2115);
 
-    Label2 = new QLabel(Identity::Title(), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(Look::font(9.75, true));
-    setTextColour(Label2, Look::Yellow);
+    Label2 = WindowKit::label(this, "Label2", Identity::Title(), Look::font(9.75, true), Look::Yellow, QRect(),
+                              false, Reach::Exact);
     placeAutoSized(Label2, 720, 60);
 
-    Label1 = fixedLabel(this, QStringLiteral("Label1"),
-                        QStringLiteral("Pallastro finds your Greek God based on numerology. This software finds "
-                                       "your Greek God based on lifepath number and destiny number. All rights "
-                                       "in this program belong to the Pallastro authors."),
-                        Look::font(8.25), Look::Cyan, Twips::rect(720, 390, 4995, 855));
+    Label1 = WindowKit::label(this, "Label1",
+                              QStringLiteral("Pallastro finds your Greek God based on numerology. This software finds "
+                                             "your Greek God based on lifepath number and destiny number. All rights "
+                                             "in this program belong to the Pallastro authors."),
+                              Look::font(8.25), Look::Cyan, Twips::rect(720, 390, 4995, 855), true, Reach::Exact);
 
     // Only the button takes the keyboard; Enter and Esc both act as OK.
     cmdOK->setFocus();

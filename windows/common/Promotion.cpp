@@ -1,6 +1,12 @@
 #include "Promotion.h"
 
 #include "Identity.h"
+#include "LinkLabel.h"
+#include "Look.h"
+#include "WindowKit.h"
+#include "modHelp.h"
+
+#include <QGroupBox>
 
 namespace Promotion {
 
@@ -26,6 +32,32 @@ QString bannerText()
     return QStringLiteral("Talk about your reading on our discussion board. Meet fellow friends of the "
                           "myths. Visit us at %1")
         .arg(host);
+}
+
+Panel panel(QWidget *form, const PanelDesign &design)
+{
+    Panel p;
+    p.fraFullBrand = WindowKit::frame(form, "fraFullBrand", QString(), Look::windowFont(), Look::Black,
+                                      design.frame, true);
+    p.lblFullBrand = WindowKit::linkLabel(p.fraFullBrand, "lblFullBrand", fullBrandText(), Look::White,
+                                          design.fullBrand, design.fullBrandPointer, true);
+    p.lblCobrand = WindowKit::linkLabel(p.fraFullBrand, "lblCobrand", coBrandText(), Look::White,
+                                        design.coBrand, design.coBrandPointer, true);
+    if (design.fullBrandInFront)
+        WindowKit::stackFrontToBack({p.lblFullBrand, p.lblCobrand});
+    else
+        WindowKit::stackFrontToBack({p.lblCobrand, p.lblFullBrand});
+
+    QObject::connect(p.lblFullBrand, &LinkLabel::clicked, p.lblFullBrand, &modHelp::OpenFullBrandPage);
+    QObject::connect(p.lblCobrand, &LinkLabel::clicked, p.lblCobrand, &modHelp::OpenCoBrandPage);
+    return p;
+}
+
+LinkLabel *banner(QWidget *form, const QRect &geometry, const QCursor &pointer)
+{
+    LinkLabel *label = WindowKit::linkLabel(form, "Label61", bannerText(), Look::White, geometry, pointer, false);
+    QObject::connect(label, &LinkLabel::clicked, label, &modHelp::OpenHomePage);
+    return label;
 }
 
 } // namespace Promotion

@@ -30,11 +30,24 @@ constexpr int Overhang = 1;
 
 QString caption() { return Identity::Title(); }
 
+void dress(QWidget *window)
+{
+    window->setWindowTitle(caption());
+    window->setWindowIcon(Assets::programIcon());
+}
+
+void paintBlack(QWidget *widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Look::Black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(caption());
-    window->setWindowIcon(Assets::programIcon());
+    dress(window);
 
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -45,10 +58,7 @@ QWidget *setUpTopLevel(QMainWindow *window, QSize clientSize, bool canMinimize)
     auto *client = new QWidget;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(clientSize);
-    client->setAutoFillBackground(true);
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, Look::Black);
-    client->setPalette(palette);
+    paintBlack(client);
     client->setFont(Look::windowFont());
     window->setCentralWidget(client);
     return client;
@@ -73,13 +83,17 @@ void setTextColour(QWidget *widget, const QColor &colour)
 }
 
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font,
-              const QColor &colour, const QRect &geometry, bool wordWrap)
+              const QColor &colour, const QRect &geometry, bool wordWrap, Reach reach)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     l->setFont(font);
-    l->setContentsMargins(Overhang, 0, Overhang, 0);
-    l->setGeometry(geometry.adjusted(-Overhang, 0, Overhang, 0));
+    if (reach == Reach::Overhang) {
+        l->setContentsMargins(Overhang, 0, Overhang, 0);
+        l->setGeometry(geometry.adjusted(-Overhang, 0, Overhang, 0));
+    } else {
+        l->setGeometry(geometry);
+    }
     l->setWordWrap(wordWrap);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setFocusPolicy(Qt::NoFocus);
@@ -100,20 +114,27 @@ void sizeToTextFromRight(QLabel *label, int rightEdge)
     label->setGeometry(right - size.width() + 1, label->y(), size.width(), size.height());
 }
 
-LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
-                     const QRect &geometry, const QCursor &pointer, bool opaqueBlack)
+LinkLabel *link(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                const QColor &colour, const QCursor &pointer)
 {
     auto *l = new LinkLabel(parent);
     l->setObjectName(QLatin1String(name));
     l->setText(text);
     l->setTextFormat(Qt::PlainText);
-    l->setFont(Look::font(8.25, true, true));
-    l->setGeometry(geometry);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setFont(font);
     l->setFocusPolicy(Qt::NoFocus);
     l->setCursor(pointer);
     setTextColour(l, colour);
+    return l;
+}
+
+LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
+                     const QRect &geometry, const QCursor &pointer, bool opaqueBlack)
+{
+    LinkLabel *l = link(parent, name, text, Look::font(8.25, true, true), colour, pointer);
+    l->setGeometry(geometry);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     if (opaqueBlack) {
         QPalette palette = l->palette();
         palette.setColor(QPalette::Window, Look::Black);

@@ -23,8 +23,14 @@ class QWidget;
 
 namespace WindowKit {
 
-// Caption of both top-level windows.
+// Caption of every window of the program.
 QString caption();
+
+// Caption and program icon, as every window of the program has them.
+void dress(QWidget *window);
+
+// A black background, filled before anything is drawn on it.
+void paintBlack(QWidget *widget);
 
 // Window settings both top-level windows share: fixed client area, black,
 // caption, icon, no maximize button, deleted when closed. Returns the client
@@ -36,17 +42,31 @@ void finishTopLevel(QMainWindow *window);
 
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// Where a label's box lies against its designed rectangle.
+enum class Reach {
+    // A pixel further either side, so that glyph overhangs are not cut off.
+    Overhang,
+    // Exactly the designed rectangle (the About window's texts, which sit
+    // well inside their boxes).
+    Exact,
+};
+
 // A transparent label that takes no focus. Long captions wrap inside the
-// given rectangle, which is where the text goes: the label reaches a pixel
-// further either side, so that glyph overhangs are not cut off. Call
-// sizeToText for labels that size themselves.
+// given rectangle, which is where the text goes. Call sizeToText for labels
+// that size themselves.
 QLabel *label(QWidget *parent, const char *name, const QString &text, const QFont &font,
-              const QColor &colour, const QRect &geometry, bool wordWrap = false);
+              const QColor &colour, const QRect &geometry, bool wordWrap = false,
+              Reach reach = Reach::Overhang);
 
 // Takes the size of its caption, keeping its top-left corner.
 void sizeToText(QLabel *label);
 // Takes the size of its caption, its text ending at rightEdge (right-aligned labels).
 void sizeToTextFromRight(QLabel *label, int rightEdge);
+
+// A link in the given font, colour and pointer: plain text, no focus, not
+// yet placed.
+LinkLabel *link(QWidget *parent, const char *name, const QString &text, const QFont &font,
+                const QColor &colour, const QCursor &pointer);
 
 // Bold, underlined, centred, wrapping link label with a hand pointer.
 LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,

@@ -3,6 +3,7 @@
 #include "CoBrandDraw.h"
 #include "DropDownList.h"
 #include "EntryCheck.h"
+#include "HelpMenus.h"
 #include "Promotion.h"
 #include "WindowKit.h"
 #include "WindowRoot.h"
@@ -14,9 +15,7 @@
 #include "Platform.h"
 #include "ReadingFile.h"
 #include "Twips.h"
-#include "frmAbout.h"
 #include "modGreekNumerology.h"
-#include "modHelp.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -64,12 +63,12 @@ void frmMain::buildControls()
     const QCursor colourHand = Assets::handCursor(Assets::Hand::SixteenColour);
     const QCursor monoHand = Assets::handCursor(Assets::Hand::Monochrome);
 
-    fraFullBrand = WindowKit::frame(form, "fraFullBrand", QString(), Look::windowFont(), Look::Black,
-                                    Twips::rect(68, 3720, 7185, 855), true);
-    lblFullBrand = linkLabel(fraFullBrand, "lblFullBrand", Promotion::fullBrandText(), Look::White,
-                             Twips::rect(120, 165, 6945, 615), colourHand, true);
-    lblCobrand = linkLabel(fraFullBrand, "lblCobrand", Promotion::coBrandText(), Look::White,
-                           Twips::rect(120, 160, 6945, 615), monoHand, true);
+    const Promotion::Panel promotion = Promotion::panel(
+        form, {Twips::rect(68, 3720, 7185, 855), Twips::rect(120, 165, 6945, 615), Twips::rect(120, 160, 6945, 615),
+               colourHand, monoHand, true});
+    fraFullBrand = promotion.fraFullBrand;
+    lblFullBrand = promotion.lblFullBrand;
+    lblCobrand = promotion.lblCobrand;
 
     cmdOpen = WindowKit::button(form, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
                                 Look::font(9.75, true), Twips::rect(1178, 1320, 4965, 375));
@@ -104,12 +103,10 @@ void frmMain::buildControls()
                    Look::font(8.25, true), Look::Cyan, Twips::rect(353, 600, 6615, 435), true);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label61 = linkLabel(form, "Label61", Promotion::bannerText(), Look::White, Twips::rect(525, 0, 6270, 465),
-                        monoHand, false);
+    Label61 = Promotion::banner(form, Twips::rect(525, 0, 6270, 465), monoHand);
 
     nameForAssistiveTechnology();
 
-    WindowKit::stackFrontToBack({lblFullBrand, lblCobrand});
     WindowKit::stackFrontToBack({txtName, cboMonth, cboDate, cboYear, cmdProceed, Label2[0], Label1});
     WindowKit::stackFrontToBack({fraFullBrand, cmdOpen, fraDetails, Label3, Label61});
 
@@ -141,27 +138,20 @@ void frmMain::buildMenus()
     mnuSep1 = mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuSep2 = mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuSep3 = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-
-    // A command of its own on the menu bar, without a submenu.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-
-    mnuMakeMoney = bar->addAction(QStringLiteral("&Make Money Online"));
-    mnuMakeMoney->setVisible(false);
-    mnuMakeMoney->setEnabled(false);
+    const HelpMenus::Menus help = HelpMenus::build(
+        this, {"mnuSep2", "mnuSep3", QStringLiteral("&Make Money Online")});
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuSep2 = help.separatorBeforeUpdate;
+    mnuUpdate = help.mnuUpdate;
+    mnuSep3 = help.separatorBeforeAbout;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
 
     const std::pair<QAction *, const char *> names[] = {
-        {mnuProceed, "mnuProceed"}, {mnuSep1, "mnuSep1"},   {mnuExit, "mnuExit"},
-        {mnuOnline, "mnuOnline"},   {mnuVisit, "mnuVisit"}, {mnuSep2, "mnuSep2"},
-        {mnuUpdate, "mnuUpdate"},   {mnuSep3, "mnuSep3"},   {mnuAbout, "mnuAbout"},
-        {mnuDonate, "mnuDonate"},   {mnuMakeMoney, "mnuMakeMoney"},
+        {mnuProceed, "mnuProceed"}, {mnuSep1, "mnuSep1"}, {mnuExit, "mnuExit"},
     };
     for (const auto &[action, name] : names)
         action->setObjectName(QLatin1String(name));
@@ -173,16 +163,7 @@ void frmMain::connectCommands()
     connect(mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-
-    connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
-    connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelp);
-    connect(mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
+    // The promotion links and the Help and Donate menus wire themselves.
 }
 
 void frmMain::Form_Load()

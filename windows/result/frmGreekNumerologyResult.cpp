@@ -2,6 +2,7 @@
 
 #include "DescriptionBox.h"
 #include "GodStepper.h"
+#include "HelpMenus.h"
 #include "Promotion.h"
 #include "WindowKit.h"
 #include "WindowRoot.h"
@@ -13,7 +14,6 @@
 #include "Platform.h"
 #include "ReadingFile.h"
 #include "Twips.h"
-#include "frmAbout.h"
 #include "modGreekNumerology.h"
 #include "modHelp.h"
 
@@ -117,12 +117,12 @@ void frmGreekNumerologyResult::buildControls()
     cmdSave = WindowKit::button(form, "cmdSave", QStringLiteral("&Save"), Look::windowFont(),
                                 Twips::rect(7050, 5295, 1005, 345));
 
-    fraFullBrand = WindowKit::frame(form, "fraFullBrand", QString(), Look::windowFont(), Look::Black,
-                                    Twips::rect(30, 4980, 6945, 855), true);
-    lblCobrand = linkLabel(fraFullBrand, "lblCobrand", Promotion::coBrandText(), Look::White,
-                           Twips::rect(120, 165, 6585, 615), hand, true);
-    lblFullBrand = linkLabel(fraFullBrand, "lblFullBrand", Promotion::fullBrandText(), Look::White,
-                             Twips::rect(120, 165, 6585, 615), hand, true);
+    const Promotion::Panel promotion = Promotion::panel(
+        form, {Twips::rect(30, 4980, 6945, 855), Twips::rect(120, 165, 6585, 615), Twips::rect(120, 165, 6585, 615),
+               hand, hand, false});
+    fraFullBrand = promotion.fraFullBrand;
+    lblFullBrand = promotion.lblFullBrand;
+    lblCobrand = promotion.lblCobrand;
 
     // The Destiny panel, below.
     Frame1 = WindowKit::frame(form, "Frame1", QString(), Look::font(9.75, true), Look::Panel,
@@ -164,15 +164,13 @@ void frmGreekNumerologyResult::buildControls()
     lblLP[0] = label(fraLP, "lblLP_0", QStringLiteral("Greek Numerology Life Path Number is "), bold, Look::Cyan,
                      Twips::rect(60, 60, 3855, 195));
 
-    Label61 = linkLabel(form, "Label61", Promotion::bannerText(), Look::White, Twips::rect(1365, 0, 6495, 435), hand,
-                        false);
+    Label61 = Promotion::banner(form, Twips::rect(1365, 0, 6495, 435), hand);
     // Lies below the client area, out of sight; it has no pointer of its own.
     Label13 = linkLabel(form, "Label13", QString(), Look::LinkBlue, Twips::rect(5025, 6720, 75, 195),
                         QCursor(Qt::ArrowCursor), false);
 
     nameForAssistiveTechnology();
 
-    WindowKit::stackFrontToBack({lblCobrand, lblFullBrand});
     WindowKit::stackFrontToBack({txtD, cmdNextD, cmdBackD, lblD[0], lblD[3], lblD[1], lblD[2], imgD});
     WindowKit::stackFrontToBack({cmdBackLP, cmdNextLP, txtLP, imgLP, lblLP[2], lblLP[1], lblLP[4], lblLP[0]});
     WindowKit::stackFrontToBack({cmdSave, fraFullBrand, Frame1, cmdPrint, cmdBack, fraLP, Label61, Label13});
@@ -226,26 +224,23 @@ void frmGreekNumerologyResult::buildMenus()
     mnuFileSep1 = mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuHelpSep1 = mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuHelpSep2 = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-
-    mnuMakeMoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoney->setVisible(false);
-    mnuMakeMoney->setEnabled(false);
+    const HelpMenus::Menus help = HelpMenus::build(
+        this, {"mnuHelpSep1", "mnuHelpSep2", QStringLiteral("Make Money &Online")});
+    mnuHelp = help.mnuHelp;
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuHelpSep1 = help.separatorBeforeUpdate;
+    mnuUpdate = help.mnuUpdate;
+    mnuHelpSep2 = help.separatorBeforeAbout;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+    mnuMakeMoney = help.mnuMakeMoney;
 
     const std::pair<QAction *, const char *> names[] = {
-        {mnuPrint, "mnuPrint"},       {mnuBack, "mnuBack"},         {mnuFileSep1, "mnuFileSep1"},
-        {mnuExit, "mnuExit"},         {mnuOnline, "mnuOnline"},     {mnuVisit, "mnuVisit"},
-        {mnuHelpSep1, "mnuHelpSep1"}, {mnuUpdate, "mnuUpdate"},     {mnuHelpSep2, "mnuHelpSep2"},
-        {mnuAbout, "mnuAbout"},       {mnuDonate, "mnuDonate"},     {mnuMakeMoney, "mnuMakeMoney"},
+        {mnuPrint, "mnuPrint"},
+        {mnuBack, "mnuBack"},
+        {mnuFileSep1, "mnuFileSep1"},
+        {mnuExit, "mnuExit"},
     };
     for (const auto &[action, name] : names)
         action->setObjectName(QLatin1String(name));
@@ -265,16 +260,8 @@ void frmGreekNumerologyResult::connectCommands()
     connect(cmdSave, &QPushButton::clicked, this, &Self::cmdSave_Click);
     connect(mnuExit, &QAction::triggered, this, &Self::mnuExit_Click);
 
-    connect(Label61, &LinkLabel::clicked, this, &modHelp::OpenHomePage);
+    // The promotion links and the Help and Donate menus wire themselves.
     connect(Label13, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(lblCobrand, &LinkLabel::clicked, this, &modHelp::OpenCoBrandPage);
-    connect(lblFullBrand, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
-    connect(mnuOnline, &QAction::triggered, this, &modHelp::OpenOnlineHelp);
-    connect(mnuVisit, &QAction::triggered, this, &modHelp::OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &modHelp::OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &modHelp::OpenDonatePage);
-    connect(mnuMakeMoney, &QAction::triggered, this, &modHelp::OpenFullBrandPage);
-    connect(mnuAbout, &QAction::triggered, this, [this] { frmAbout::ShowModal(this); });
 }
 
 void frmGreekNumerologyResult::Form_Load()
