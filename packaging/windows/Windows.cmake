@@ -36,6 +36,7 @@ add_custom_command(
             --folder ${PALLASTRO_DIST_DIR}
             --zip ${PALLASTRO_DIST_ZIP}
             --setup ${PALLASTRO_SETUP}
+            --product ${PALLASTRO_NAME}
             --version ${PROJECT_VERSION}
             --icon ${PALLASTRO_ICON_DIR}/pallastro.ico
             --script ${CMAKE_CURRENT_LIST_DIR}/pallastro.nsi

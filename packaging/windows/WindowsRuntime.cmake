@@ -4,10 +4,10 @@
 
 # What `windows-dist` makes (packaging/windows/Windows.cmake); the Wine
 # scenarios test these very files.
-set(PALLASTRO_DIST_NAME "Pallastro-${PROJECT_VERSION}-win64")
-set(PALLASTRO_DIST_DIR "${CMAKE_BINARY_DIR}/dist/Pallastro")
+set(PALLASTRO_DIST_NAME "${PALLASTRO_NAME}-${PROJECT_VERSION}-win64")
+set(PALLASTRO_DIST_DIR "${CMAKE_BINARY_DIR}/dist/${PALLASTRO_NAME}")
 set(PALLASTRO_DIST_ZIP "${CMAKE_BINARY_DIR}/${PALLASTRO_DIST_NAME}.zip")
-set(PALLASTRO_SETUP "${CMAKE_BINARY_DIR}/Pallastro-${PROJECT_VERSION}-setup.exe")
+set(PALLASTRO_SETUP "${CMAKE_BINARY_DIR}/${PALLASTRO_NAME}-${PROJECT_VERSION}-setup.exe")
 
 set(PALLASTRO_QT_BIN_DIR "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
 

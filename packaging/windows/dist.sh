@@ -3,8 +3,8 @@
 # it loads, stripped), zips it and builds the per-user installer from it.
 # Called by the `windows-dist` target, which knows where every file is:
 #
-#   dist.sh --folder DIR --zip FILE --setup FILE --version X.Y.Z --icon ICO \
-#           --script NSI -- NAME=SOURCE ...
+#   dist.sh --folder DIR --zip FILE --setup FILE --product NAME --version X.Y.Z \
+#           --icon ICO --script NSI -- NAME=SOURCE ...
 #
 # NAME is the path inside the folder (platforms/qwindows.dll). STRIP,
 # MAKENSIS and ZIP_PROGRAM name the tools (zip itself reads options from ZIP).
@@ -15,6 +15,7 @@ while [ $# -gt 0 ]; do
         --folder) folder=$2; shift 2 ;;
         --zip) zipfile=$2; shift 2 ;;
         --setup) setup=$2; shift 2 ;;
+        --product) product=$2; shift 2 ;;
         --version) version=$2; shift 2 ;;
         --icon) icon=$2; shift 2 ;;
         --script) script=$2; shift 2 ;;
@@ -37,7 +38,7 @@ for entry in "$@"; do
     "$STRIP" --strip-unneeded "$folder/$name"
 done
 
-# The zip holds one folder, Pallastro, that runs from wherever it is unpacked.
+# The zip holds one folder, named after the program, that runs from wherever it is unpacked.
 rm -f "$zipfile"
 parent=$(dirname "$folder")
 (unset ZIP ZIPOPT; cd "$parent" && "$ZIP_PROGRAM" -q -X -r -9 "$zipfile" "$(basename "$folder")")
@@ -70,7 +71,7 @@ list=$(dirname "$folder")/files.nsh
 size_kb=$(du -sk "$folder" | cut -f1)
 rm -f "$setup"
 "$MAKENSIS" -V2 -NOCD \
-    "-DVERSION=$version" "-DOUTFILE=$setup" "-DICON=$icon" \
+    "-DPRODUCT=$product" "-DVERSION=$version" "-DOUTFILE=$setup" "-DICON=$icon" \
     "-DFILES=$list" "-DSIZE_KB=$size_kb" "$script"
 
 echo "$folder: $(du -sh "$folder" | cut -f1)"

@@ -3,21 +3,21 @@
 ; the user's list of installed programs. The uninstaller removes what was
 ; installed and nothing else, so readings a user kept there stay.
 ;
-; Built by packaging/windows/dist.sh, which passes VERSION, OUTFILE, ICON,
-; SIZE_KB and FILES (the list of files, written from the deploy folder).
+; Built by packaging/windows/dist.sh, which passes PRODUCT (the program's
+; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB and FILES (the
+; list of files, written from the deploy folder).
 
 Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
-!define PRODUCT "Pallastro"
-!define PUBLISHER "Pallastro"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pallastro"
+!define PUBLISHER "${PRODUCT}"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\Pallastro"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 Icon "${ICON}"
 UninstallIcon "${ICON}"
@@ -29,7 +29,7 @@ VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright Pallastro"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright ${PRODUCT}"
 
 !include "MUI2.nsh"
 !include "${FILES}"
@@ -46,7 +46,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright Pallastro"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-Section "Pallastro"
+Section "${PRODUCT}"
     ; The Start menu and the installed-programs list of this user, not of
     ; every user: no administrator rights are asked for.
     SetShellVarContext current
