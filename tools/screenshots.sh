@@ -54,10 +54,14 @@ window_of_width() {
 }
 keys() { xdotool key --delay 40 "$@"; }
 
-"$APP" &
+"$APP" 2>"$TMP/app.log" &
 PID=$!
 
-MAIN=$(window_of_width "$(scaled 488)") || { echo "the main window did not appear" >&2; exit 1; }
+MAIN=$(window_of_width "$(scaled 488)") || {
+    echo "the main window did not appear; the program said:" >&2
+    cat "$TMP/app.log" >&2
+    exit 1
+}
 xdotool windowfocus --sync "$MAIN"
 sleep 0.3
 xdotool type --delay 30 "John Smith"
