@@ -3,10 +3,11 @@
 #include "Identity.h"
 #include "InstanceLock.h"
 #include "Look.h"
-#include "Platform.h"
+#include "Dialogs.h"
 #include "frmGreekNumerologyResult.h"
 #include "frmMain.h"
 #include "modGreekNumerology.h"
+#include "UserFolders.h"
 #include "modHelp.h"
 
 #include <QApplication>
@@ -29,8 +30,9 @@ void attempt(Step &&step)
 
 } // namespace
 
-Root::Root(Quit quit)
-    : m_quit(quit ? std::move(quit) : Quit([](int status) { QCoreApplication::exit(status); }))
+Root::Root(Dialogs &dialogs, Quit quit)
+    : m_dialogs(dialogs)
+    , m_quit(quit ? std::move(quit) : Quit([](int status) { QCoreApplication::exit(status); }))
 {
 }
 
@@ -78,18 +80,18 @@ bool Root::Start(const QDate &today, float coBrandDraw)
 {
     bool refused = false;
     attempt([&] {
-        m_lock = std::make_unique<InstanceLock>(platform().lockDirectory(), Identity::ApplicationName());
+        m_lock = std::make_unique<InstanceLock>(UserFolders::lockFolder(), Identity::ApplicationName());
         refused = m_lock->acquire() == InstanceLock::Result::HeldByAnother;
     });
     if (refused) {
-        attempt([] {
-            platform().message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
+        attempt([this] {
+            m_dialogs.message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
         });
         EndProgram();
         return false;
     }
 
-    attempt([&] { modHelp::UpdateReminder(today); });
+    attempt([&] { modHelp::UpdateReminder(today, m_dialogs); });
     attempt([&] { ShowFreshMain(); });
     attempt([&] {
         if (m_main)
@@ -100,7 +102,7 @@ bool Root::Start(const QDate &today, float coBrandDraw)
 
 frmMain *Root::ShowFreshMain()
 {
-    auto *window = new frmMain(*this);
+    auto *window = new frmMain(*this, m_dialogs);
     m_main = window;
     window->show();
     return window;
@@ -108,7 +110,7 @@ frmMain *Root::ShowFreshMain()
 
 void Root::ShowResult(frmMain &from)
 {
-    auto *result = new frmGreekNumerologyResult(*this);
+    auto *result = new frmGreekNumerologyResult(*this, m_dialogs);
     m_result = result;
     result->show();
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+class Dialogs;
 class InstanceLock;
 
 class Root final : public WindowRoot
@@ -25,7 +26,9 @@ public:
     // object on its way out is destroyed.
     using Quit = std::function<void(int status)>;
 
-    explicit Root(Quit quit = {});
+    // The windows and the start-up sequence put their questions through the
+    // dialogs given, which outlive the root.
+    explicit Root(Dialogs &dialogs, Quit quit = {});
     ~Root() override;
     Root(const Root &) = delete;
     Root &operator=(const Root &) = delete;
@@ -64,7 +67,10 @@ public:
     void ShowMain(frmGreekNumerologyResult &from) override;
     void Unloaded(QWidget &window) override;
 
+    Dialogs &dialogs() const { return m_dialogs; }
+
 private:
+    Dialogs &m_dialogs;
     Quit m_quit;
     std::unique_ptr<InstanceLock> m_lock;
     QPointer<frmMain> m_main;

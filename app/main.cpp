@@ -4,6 +4,7 @@
 
 #include "Identity.h"
 #include "Root.h"
+#include "SystemDialogs.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -166,7 +167,8 @@ int main(int argc, char *argv[])
     Root::PrepareApplication();
     // Everything the program is made of hangs from the root; it is destroyed
     // on the way out of main, and the single-instance lock with it.
-    Root root;
+    SystemDialogs dialogs;
+    Root root(dialogs);
 #ifdef Q_OS_UNIX
     // Before the lock is taken, so that a signal never leaves it behind.
     endOnSignals(root);

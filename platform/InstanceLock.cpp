@@ -1,6 +1,6 @@
 #include "InstanceLock.h"
 
-#include "Platform.h"
+#include "UserFolders.h"
 
 #include <QDateTime>
 #include <QDir>

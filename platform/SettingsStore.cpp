@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
 
-#include "Platform.h"
+#include "UserFolders.h"
 #include "modHelp.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ QSettings::Format formatOf(bool registry)
 } // namespace
 
 SettingsStore::SettingsStore(const QString &applicationName)
-    : m_path(platform().settingsFilePath(applicationName))
+    : m_path(UserFolders::settingsFile(applicationName))
 {
 }
 

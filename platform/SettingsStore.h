@@ -19,7 +19,7 @@ public:
     // A file larger than this was not written by the program; it reads as empty.
     static constexpr qint64 MaxFileSize = 64 * 1024;
 
-    // The file is platform().settingsFilePath(applicationName).
+    // The file is UserFolders::settingsFile(applicationName).
     explicit SettingsStore(const QString &applicationName);
 
     // The decoded value of the named key; empty when it is missing or the

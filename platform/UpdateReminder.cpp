@@ -1,12 +1,11 @@
 #include "Identity.h"
-#include "Platform.h"
 #include "SettingsStore.h"
 #include "UpdateReminderRules.h"
 #include "modHelp.h"
 
 namespace modHelp {
 
-void UpdateReminder(const QDate &today)
+void UpdateReminder(const QDate &today, Dialogs &dialogs)
 {
     using namespace UpdateReminderRules;
     const QString durationKey = QStringLiteral("Duration");
@@ -27,8 +26,8 @@ void UpdateReminder(const QDate &today)
         return;
 
     const QMessageBox::StandardButton answer =
-        platform().message(nullptr, QMessageBox::Information, questionText(),
-                           QMessageBox::Yes | QMessageBox::No);
+        dialogs.message(nullptr, QMessageBox::Information, questionText(),
+                        QMessageBox::Yes | QMessageBox::No);
 
     // A damaged count must not make the question come back at every start.
     const qint32 install = installCount(store.read(installKey)).value_or(1);

@@ -1,8 +1,7 @@
 #include "modHelp.h"
 
 #include "Identity.h"
-#include "Platform.h"
-
+#include <QDesktopServices>
 #include <QUrl>
 
 
@@ -23,7 +22,7 @@ void OpenWebPage(const QString &address)
     if (!url.isValid())
         return;
     // A desktop without a browser is not the user's problem to hear about.
-    platform().openUrl(url);
+    QDesktopServices::openUrl(url);
 }
 
 QString HomePageAddress() { return address(Identity::MainHost(), ""); }

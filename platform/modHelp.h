@@ -4,6 +4,7 @@
 // settings store and saved readings, and the web page openers. EndProgram
 // belongs to the program's root, which owns the windows it unloads.
 
+#include "Dialogs.h"
 #include "modHelpText.h"
 
 #include <QDate>
@@ -12,8 +13,9 @@
 namespace modHelp {
 
 // Once per run at start-up: asks about an update when the last reminder is
-// more than 14 days away from today. The caller says which day it is.
-void UpdateReminder(const QDate &today);
+// more than 14 days away from today. The caller says which day it is and
+// through which dialogs the question is put.
+void UpdateReminder(const QDate &today, Dialogs &dialogs);
 
 // Asks the desktop to open the address; failures are ignored.
 void OpenWebPage(const QString &address);

@@ -3,7 +3,7 @@
 // say whose picture they show, links can be followed without a mouse, and
 // the program's messages arrive as alerts.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -118,7 +118,7 @@ frmGreekNumerologyResult *TestAccessibility::openReading(qint16 lifePath, qint16
 {
     gn::LifePathNumber = lifePath;
     gn::DestinyNumber = destiny;
-    auto *w = new frmGreekNumerologyResult(testRoot());
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     w->show();
     return w;
 }
@@ -140,12 +140,12 @@ void TestAccessibility::everyReachableControlIsNamed()
     QFETCH(QString, window);
     QFETCH(qint16, lifePath);
     QFETCH(qint16, destiny);
-    FakePlatform fake;
+    FakeDesktop fake;
 
     std::unique_ptr<frmAbout> about;
     QWidget *shown = nullptr;
     if (window == QLatin1String("main")) {
-        auto *w = new frmMain(testRoot());
+        auto *w = new frmMain(testRoot(), testRoot().dialogs());
         w->show();
         shown = w;
     } else if (window == QLatin1String("result")) {
@@ -180,8 +180,8 @@ void TestAccessibility::everyReachableControlIsNamed()
 
 void TestAccessibility::entryFieldsCarryTheirLabels()
 {
-    FakePlatform fake;
-    auto *w = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *w = new frmMain(testRoot(), testRoot().dialogs());
     w->show();
 
     QCOMPARE(nameOf(w->txtName), w->Label1->text());
@@ -222,8 +222,8 @@ void TestAccessibility::entryFieldsCarryTheirLabels()
 
 void TestAccessibility::listChoiceIsRead()
 {
-    FakePlatform fake;
-    auto *w = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *w = new frmMain(testRoot(), testRoot().dialogs());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
@@ -252,7 +252,7 @@ void TestAccessibility::listChoiceIsRead()
 
 void TestAccessibility::mythologyBoxesCarryTheirHeadings()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *w = openReading(4, 5);
 
     QCOMPARE(nameOf(w->txtLP), w->lblLP[4]->text());
@@ -284,7 +284,7 @@ void TestAccessibility::stepButtonsSayWhatTheyDo()
     QFETCH(QString, caption);
     QFETCH(QString, tip);
     QFETCH(QString, name);
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *w = openReading(6, 6);
 
     auto *b = w->findChild<QPushButton *>(button);
@@ -332,7 +332,7 @@ void TestAccessibility::portraitsNameTheGodShown()
 {
     QFETCH(qint16, number);
     QFETCH(bool, lifePathSide);
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *w = lifePathSide ? openReading(number, 0) : openReading(0, number);
     QLabel *portrait = lifePathSide ? w->imgLP : w->imgD;
     QPushButton *next = lifePathSide ? w->cmdNextLP : w->cmdNextD;
@@ -383,7 +383,7 @@ void TestAccessibility::emptySideHasNoPortrait_data()
 void TestAccessibility::emptySideHasNoPortrait()
 {
     QFETCH(qint16, number);
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *w = openReading(number, 7);
 
     QCOMPARE(descriptionOf(w->imgLP), QStringLiteral("No portrait"));
@@ -404,12 +404,12 @@ void TestAccessibility::linksArePressableLinks_data()
 void TestAccessibility::linksArePressableLinks()
 {
     QFETCH(QString, window);
-    FakePlatform fake;
+    FakeDesktop fake;
 
     std::unique_ptr<frmAbout> about;
     QWidget *shown = nullptr;
     if (window == QLatin1String("main")) {
-        shown = new frmMain(testRoot());
+        shown = new frmMain(testRoot(), testRoot().dialogs());
     } else if (window == QLatin1String("result")) {
         shown = openReading(1, 2);
     } else {
@@ -442,7 +442,7 @@ void TestAccessibility::messagesAreAlerts()
 {
     // The end-of-list and checking messages are message boxes built as the
     // platform builds them; what a screen reader receives from one.
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *w = openReading(1, 1);
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Pallastro"), QStringLiteral("You are at the last record"),
                     QMessageBox::Ok, w);

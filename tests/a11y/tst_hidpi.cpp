@@ -3,7 +3,7 @@
 // clipped by its control or its container, whatever the reading shown, and
 // pictures and pointers come from renderings large enough for the screen.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -194,8 +194,8 @@ void TestHighDpi::cleanup() { disposeAll(); }
 
 void TestHighDpi::mainWindowCaptionsFit()
 {
-    FakePlatform fake;
-    auto *w = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *w = new frmMain(testRoot(), testRoot().dialogs());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QCOMPARE(w->devicePixelRatioF(), m_ratio);
@@ -215,10 +215,10 @@ void TestHighDpi::resultCaptionsFitForEveryGod_data()
 void TestHighDpi::resultCaptionsFitForEveryGod()
 {
     QFETCH(qint16, number);
-    FakePlatform fake;
+    FakeDesktop fake;
     gn::LifePathNumber = number;
     gn::DestinyNumber = number;
-    auto *w = new frmGreekNumerologyResult(testRoot());
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
@@ -240,7 +240,7 @@ void TestHighDpi::resultCaptionsFitForEveryGod()
 
 void TestHighDpi::aboutCaptionsFit()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmAbout about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -251,8 +251,8 @@ void TestHighDpi::aboutCaptionsFit()
 void TestHighDpi::geometryIsInLogicalPixels()
 {
     // The designed sizes hold at every factor; the screen does the scaling.
-    FakePlatform fake;
-    auto *main = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *main = new frmMain(testRoot(), testRoot().dialogs());
     main->show();
     QCOMPARE(main->centralWidget()->size(), QSize(488, 307));
     QCOMPARE(main->cmdOpen->geometry(), QRect(79, 88, 331, 25));
@@ -262,7 +262,7 @@ void TestHighDpi::geometryIsInLogicalPixels()
 
     gn::LifePathNumber = 1;
     gn::DestinyNumber = 1;
-    auto *result = new frmGreekNumerologyResult(testRoot());
+    auto *result = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     result->show();
     QCOMPARE(result->centralWidget()->size(), QSize(615, 391));
     QCOMPARE(result->imgLP->size(), QSize(120, 120));
@@ -270,10 +270,10 @@ void TestHighDpi::geometryIsInLogicalPixels()
 
 void TestHighDpi::portraitsAreDrawnForTheScreen()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     gn::LifePathNumber = 6;
     gn::DestinyNumber = 1;
-    auto *w = new frmGreekNumerologyResult(testRoot());
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     w->show();
 
     for (QLabel *portrait : {w->imgLP, w->imgD}) {
@@ -289,7 +289,7 @@ void TestHighDpi::portraitsAreDrawnForTheScreen()
 
 void TestHighDpi::aboutIconIsDrawnForTheScreen()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmAbout about;
     const QPixmap icon = about.picIcon->pixmap();
     QCOMPARE(icon.deviceIndependentSize().toSize(), QSize(32, 32));
@@ -331,8 +331,8 @@ void TestHighDpi::handPointerFollowsTheScreen()
     const QCursor shown = Assets::handCursor(variant);
     QCOMPARE(shown.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
 
-    FakePlatform fake;
-    auto *w = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *w = new frmMain(testRoot(), testRoot().dialogs());
     const QCursor onLink = w->Label61->cursor();
     QCOMPARE(onLink.pixmap().size(), m_ratio > 1.0 ? QSize(64, 64) : QSize(32, 32));
 }

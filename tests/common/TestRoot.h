@@ -1,16 +1,37 @@
 #pragma once
 
 // The program's root as the tests use it: the windows are created and
-// switched by the real Root, and the end of the program is recorded in the
-// FakePlatform in force instead of ending the test's event loop.
+// switched by the real Root; their questions go to the FakeDesktop of the
+// running test, and the end of the program is recorded there instead of
+// ending the test's event loop.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "Root.h"
+
+// Passes every question on to the FakeDesktop in force; with none, the
+// question counts as cancelled.
+class CurrentFakeDialogs final : public Dialogs
+{
+public:
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override
+    {
+        FakeDesktop *fake = FakeDesktop::current();
+        return fake ? fake->message(parent, icon, text, buttons) : QMessageBox::NoButton;
+    }
+
+    QString askFileName(QWidget *parent, const FileDialogRequest &request) override
+    {
+        FakeDesktop *fake = FakeDesktop::current();
+        return fake ? fake->askFileName(parent, request) : QString();
+    }
+};
 
 inline Root &testRoot()
 {
-    static Root root([](int status) {
-        if (FakePlatform *fake = FakePlatform::current())
+    static CurrentFakeDialogs dialogs;
+    static Root root(dialogs, [](int status) {
+        if (FakeDesktop *fake = FakeDesktop::current())
             fake->endedWith.append(status);
     });
     return root;

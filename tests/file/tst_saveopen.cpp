@@ -2,7 +2,7 @@
 // what the main window's Open reads back; refused files, failed saves and
 // cancelled dialogs change nothing and show only their own message.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 
 #include "frmGreekNumerologyResult.h"
@@ -154,14 +154,14 @@ frmGreekNumerologyResult *TestSaveOpen::showReading(int lifePath, int destiny)
     DestinyNumber = qint16(destiny);
     frmGreekNumerologyResult::LifePathPosition = 0;
     frmGreekNumerologyResult::DestinyPosition = 0;
-    auto *window = new frmGreekNumerologyResult(testRoot());
+    auto *window = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     window->show();
     return window;
 }
 
 frmMain *TestSaveOpen::showMainWith(const QString &name)
 {
-    auto *window = new frmMain(testRoot());
+    auto *window = new frmMain(testRoot(), testRoot().dialogs());
     window->show();
     window->txtName->setText(name);
     window->cboDate->setCurrentIndex(4);
@@ -171,7 +171,7 @@ frmMain *TestSaveOpen::showMainWith(const QString &name)
 
 void TestSaveOpen::roundTripEveryReading()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
 
@@ -246,7 +246,7 @@ void TestSaveOpen::openRefusals()
     QFETCH(qint64, sparseSize);
     QFETCH(bool, asFolder);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(name);
@@ -299,7 +299,7 @@ void TestSaveOpen::failedSave()
 {
     QFETCH(QString, where);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QVERIFY(putFile(dir.filePath("file.txt"), "old content"));
@@ -367,7 +367,7 @@ void TestSaveOpen::failedSave()
 
 void TestSaveOpen::cancelledSave()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmGreekNumerologyResult *window = showReading(6, 1);
     const QStringList before = resultState(window);
     window->cmdSave_Click();   // no answer queued: the dialog is cancelled
@@ -388,7 +388,7 @@ void TestSaveOpen::cancelledSave()
 
 void TestSaveOpen::cancelledOpen()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     LifePathNumber = 4;
     DestinyNumber = 6;
     QPointer<frmMain> main = showMainWith(QStringLiteral("Ariadne"));

@@ -2,7 +2,7 @@
 // through every god on both sides and left with Back. Windows, objects and
 // memory must not pile up.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "../windows/WindowTestSupport.h"
 
@@ -102,10 +102,10 @@ private slots:
     void twoThousandReadings();
 
 private:
-    static void oneReading(int i, FakePlatform &fake);
+    static void oneReading(int i, FakeDesktop &fake);
 };
 
-void TestLongSession::oneReading(int i, FakePlatform &fake)
+void TestLongSession::oneReading(int i, FakeDesktop &fake)
 {
     frmMain *main = onlyOpen<frmMain>();
     QVERIFY(main);
@@ -142,8 +142,8 @@ void TestLongSession::oneReading(int i, FakePlatform &fake)
 
 void TestLongSession::twoThousandReadings()
 {
-    FakePlatform fake;
-    auto *first = new frmMain(testRoot());
+    FakeDesktop fake;
+    auto *first = new frmMain(testRoot(), testRoot().dialogs());
     first->show();
 
     // PALLASTRO_READINGS shortens the run when hunting a fault by hand.

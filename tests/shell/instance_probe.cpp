@@ -4,7 +4,7 @@
 // then returns from main as the program does, the lock going with its owner.
 
 #include "InstanceLock.h"
-#include "Platform.h"
+#include "UserFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("pallastro");
 
-    InstanceLock lock(platform().lockDirectory(), name);
+    InstanceLock lock(UserFolders::lockFolder(), name);
     const InstanceLock::Result result = lock.acquire();
     switch (result) {
     case InstanceLock::Result::Acquired:

@@ -2,7 +2,7 @@
 // the window that opened it.
 
 #include "Assets.h"
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "frmAbout.h"
@@ -44,7 +44,7 @@ private slots:
 
     void windowSettings()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QWidget owner;
         frmAbout about(&owner);
         QCOMPARE(about.windowTitle(), QStringLiteral("Pallastro v1.0"));
@@ -80,7 +80,7 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(qreal, points);
         QFETCH(bool, bold);
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         auto *label = about.findChild<QLabel *>(name);
         QVERIFY(label);
@@ -115,7 +115,7 @@ private slots:
     void wrappedTextsFitTheirLabels()
     {
         QFETCH(QString, name);
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         auto *label = about.findChild<QLabel *>(name);
         QVERIFY(label->wordWrap());
@@ -125,7 +125,7 @@ private slots:
 
     void linksLookAndPoint()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         for (LinkLabel *link : {about.lblHomePage, about.lblCoBrand}) {
             QVERIFY(link->font().underline());
@@ -139,7 +139,7 @@ private slots:
 
     void otherTexts()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         QCOMPARE(about.Label2->text(), QStringLiteral("Pallastro v1.0"));
         QVERIFY(about.Label1->text().startsWith(
@@ -157,7 +157,7 @@ private slots:
 
     void cyanLineReachesBothEdges()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         const QImage shot = about.grab().toImage();
         for (int x : {0, about.width() / 2, about.width() - 1}) {
@@ -180,7 +180,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, address);
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         about.show();
         auto *link = about.findChild<LinkLabel *>(name);
@@ -192,7 +192,7 @@ private slots:
 
     void nothingElseReactsToClicks()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         frmAbout about;
         about.show();
         for (QWidget *w : {static_cast<QWidget *>(about.Label1), static_cast<QWidget *>(about.Label2),
@@ -213,7 +213,7 @@ private slots:
     void keysClose()
     {
         QFETCH(int, key);
-        FakePlatform fake;
+        FakeDesktop fake;
         QWidget owner;
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
@@ -237,7 +237,7 @@ private slots:
 
     void closeButtonActsAsOk()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QWidget owner;
         owner.show();
         whenModal([](QWidget *modal) { modal->close(); });
@@ -249,7 +249,7 @@ private slots:
 
     void secondOpeningStartsFresh()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QWidget owner;
         owner.show();
         QPointer<QWidget> first;
@@ -275,7 +275,7 @@ private slots:
 
     void ownerUsableAgainAfterClosing()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QWidget owner;
         auto *button = new QPushButton(QStringLiteral("x"), &owner);
         int clicks = 0;

@@ -2,7 +2,7 @@
 // folder of its own test; and the rule that only the user's own folder and
 // the user's own lock file count, checked as an ordinary user.
 
-#include "FakePlatform.h"
+#include "UserFolders.h"
 #include "InstanceLock.h"
 #include "ThrowawayUser.h"
 
@@ -68,7 +68,7 @@ class tst_instancelock : public QObject
 #ifdef Q_OS_UNIX
         return QDir(m_runtime->path()).filePath(InstanceLock::fileNameFor(App));
 #else
-        return QDir(realPlatform().lockDirectory()).filePath(InstanceLock::fileNameFor(App));
+        return QDir(UserFolders::lockFolder()).filePath(InstanceLock::fileNameFor(App));
 #endif
     }
 

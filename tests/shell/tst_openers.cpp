@@ -1,8 +1,7 @@
-// The six page openers of a build with the default hosts: each opens exactly
-// its https address, every time it is
-// called, and a desktop that cannot open it changes nothing.
+// The six page openers of a build with the default hosts: each hands the
+// desktop exactly its https address, every time it is called.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "modHelp.h"
 
 #include <QtTest>
@@ -16,8 +15,6 @@ class tst_openers : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
     void opensItsAddress_data()
     {
         QTest::addColumn<Opener>("opener");
@@ -41,7 +38,7 @@ private slots:
     {
         QFETCH(Opener, opener);
         QFETCH(QString, address);
-        FakePlatform fake;
+        FakeDesktop fake;
         opener();
         QCOMPARE(fake.openedUrls.size(), 1);
         QCOMPARE(fake.openedUrls.at(0).toString(), address);
@@ -54,7 +51,7 @@ private slots:
     {
         QFETCH(Opener, opener);
         QFETCH(QString, address);
-        FakePlatform fake;
+        FakeDesktop fake;
         opener();
         opener();
         QCOMPARE(fake.openedUrls.size(), 2);
@@ -62,32 +59,18 @@ private slots:
         QCOMPARE(fake.openedUrls.at(1).toString(), address);
     }
 
-    void failingDesktopIsSilent_data() { opensItsAddress_data(); }
-    void failingDesktopIsSilent()
-    {
-        QFETCH(Opener, opener);
-        QFETCH(QString, address);
-        FakePlatform fake;
-        fake.urlsOpen = false;
-        opener();
-        opener();
-        // Each call still asked the desktop; none produced a message or an exit.
-        QCOMPARE(fake.openedUrls.size(), 2);
-        QVERIFY(fake.messages.isEmpty());
-    }
-
     void addressFunctionsMatchWhatIsOpened()
     {
         // The About window names the home page through HomePageAddress; it
         // must be the page that its link opens.
-        FakePlatform fake;
+        FakeDesktop fake;
         modHelp::OpenHomePage();
         QCOMPARE(fake.openedUrls.value(0), QUrl(modHelp::HomePageAddress()));
     }
 
     void openWebPageIgnoresAnAddressThatIsNoUrl()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         modHelp::OpenWebPage(QStringLiteral("https://exa mple.example/%zz"));
         QVERIFY(fake.openedUrls.isEmpty());
         QVERIFY(fake.messages.isEmpty());

@@ -1,7 +1,8 @@
 // The per-user settings store: encoded Latin-1 keys and values in an INI file,
 // files that cannot be trusted, and files the program may not write.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
+#include "UserFolders.h"
 #include "SettingsStore.h"
 #include "ThrowawayUser.h"
 #include "modHelp.h"
@@ -61,16 +62,16 @@ private slots:
 
     void fileIsTheApplicationsOwn()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         SettingsStore store(App);
-        QCOMPARE(store.filePath(), fake.settingsFilePath(App));
+        QCOMPARE(store.filePath(), UserFolders::settingsFile(App));
         QVERIFY(store.write(QStringLiteral("Install"), QStringLiteral("1")));
-        QVERIFY(QFileInfo::exists(fake.settingsFilePath(App)));
+        QVERIFY(QFileInfo::exists(UserFolders::settingsFile(App)));
     }
 
     void missingKeyReadsEmpty()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         SettingsStore store(App);
         QCOMPARE(store.read(QStringLiteral("Duration")), QString());
         QVERIFY(store.write(QStringLiteral("Install"), QStringLiteral("7")));
@@ -79,18 +80,18 @@ private slots:
 
     void keysAndValuesAreStoredEncoded()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         SettingsStore store(App);
         QVERIFY(store.write(QStringLiteral("Duration"), QStringLiteral("2026-12-07")));
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Duration")), QStringLiteral("2026-12-07"));
 
         // Nothing readable on disk, and a plain reader of the file finds the
         // encoded key under the section "Settings".
-        const QByteArray bytes = fileBytes(fake.settingsFilePath(App));
+        const QByteArray bytes = fileBytes(UserFolders::settingsFile(App));
         QVERIFY(bytes.contains("[Settings]"));
         QVERIFY(!bytes.contains("Duration"));
         QVERIFY(!bytes.contains("2026"));
-        QSettings raw(fake.settingsFilePath(App), QSettings::IniFormat);
+        QSettings raw(UserFolders::settingsFile(App), QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
         const QStringList keys = raw.childKeys();
         QCOMPARE(keys.size(), 1);
@@ -103,7 +104,7 @@ private slots:
         // Key names of one character each cover every encoded code 85..255; if
         // any two collapsed into one key (as bytes read as UTF-8 would), a value
         // would be lost or overwritten.
-        FakePlatform fake;
+        FakeDesktop fake;
         QList<int> codes;
         QStringList storedKeys;
         for (int code = 0; code <= 170; ++code) {
@@ -128,7 +129,7 @@ private slots:
             const QString name = QString(QChar(code)) + QStringLiteral("k");
             QCOMPARE(again.read(name), QString::number(code));
         }
-        QSettings raw(fake.settingsFilePath(App), QSettings::IniFormat);
+        QSettings raw(UserFolders::settingsFile(App), QSettings::IniFormat);
         raw.beginGroup(QStringLiteral("Settings"));
         QCOMPARE(raw.childKeys().size(), codes.size());
 #ifndef Q_OS_WIN
@@ -160,7 +161,7 @@ private slots:
         QCOMPARE(!sameKeyWithoutCase(SettingsStore::storedKey(first), SettingsStore::storedKey(second)), apart);
 
         // And what the store does with such a pair here.
-        FakePlatform fake;
+        FakeDesktop fake;
         SettingsStore store(App);
         QVERIFY(store.write(first, QStringLiteral("1")));
         QVERIFY(store.write(second, QStringLiteral("2")));
@@ -174,7 +175,7 @@ private slots:
 
     void latin1ValuesRoundTrip()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QString value;
         for (int code = 0; code <= 170; ++code)
             value.append(QChar(code));
@@ -186,8 +187,8 @@ private slots:
     // what makes them unreadable is what each row says.
     void handWrittenEntryReads()
     {
-        FakePlatform fake;
-        writeFile(fake.settingsFilePath(App), QByteArray("[Settings]\n") + DurationEntry);
+        FakeDesktop fake;
+        writeFile(UserFolders::settingsFile(App), QByteArray("[Settings]\n") + DurationEntry);
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Duration")), QStringLiteral("2026"));
     }
 
@@ -207,8 +208,8 @@ private slots:
     void untrustworthyFileReadsEmpty()
     {
         QFETCH(QByteArray, content);
-        FakePlatform fake;
-        writeFile(fake.settingsFilePath(App), content);
+        FakeDesktop fake;
+        writeFile(UserFolders::settingsFile(App), content);
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Duration")), QString());
     }
 
@@ -216,21 +217,21 @@ private slots:
     void untrustworthyFileIsReplacedOnWrite()
     {
         QFETCH(QByteArray, content);
-        FakePlatform fake;
-        writeFile(fake.settingsFilePath(App), content);
+        FakeDesktop fake;
+        writeFile(UserFolders::settingsFile(App), content);
         QVERIFY(SettingsStore(App).write(QStringLiteral("Install"), QStringLiteral("3")));
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Install")), QStringLiteral("3"));
-        QVERIFY(QFileInfo(fake.settingsFilePath(App)).size() <= SettingsStore::MaxFileSize);
+        QVERIFY(QFileInfo(UserFolders::settingsFile(App)).size() <= SettingsStore::MaxFileSize);
     }
 
     void folderInPlaceOfTheFile()
     {
-        FakePlatform fake;
-        QVERIFY(QDir().mkpath(fake.settingsFilePath(App)));
+        FakeDesktop fake;
+        QVERIFY(QDir().mkpath(UserFolders::settingsFile(App)));
         SettingsStore store(App);
         QCOMPARE(store.read(QStringLiteral("Duration")), QString());
         QVERIFY(!store.write(QStringLiteral("Duration"), QStringLiteral("x")));
-        QVERIFY(QFileInfo(fake.settingsFilePath(App)).isDir());
+        QVERIFY(QFileInfo(UserFolders::settingsFile(App)).isDir());
     }
 
     // A file the user closed to the program stays exactly as it is, whatever
@@ -270,8 +271,8 @@ private slots:
 #endif
         PALLASTRO_AS_ORDINARY_USER();
 
-        FakePlatform fake;
-        const QString path = fake.settingsFilePath(App);
+        FakeDesktop fake;
+        const QString path = UserFolders::settingsFile(App);
         if (content.isEmpty()) {
             QVERIFY(SettingsStore(App).write(QStringLiteral("Duration"), QStringLiteral("2026")));
             content = fileBytes(path);
@@ -303,8 +304,8 @@ private slots:
 
     void otherSectionsAndOtherApplicationsAreNotRead()
     {
-        FakePlatform fake;
-        writeFile(fake.settingsFilePath(App), QByteArray("[General]\n") + DurationEntry);
+        FakeDesktop fake;
+        writeFile(UserFolders::settingsFile(App), QByteArray("[General]\n") + DurationEntry);
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Duration")), QString());
         QVERIFY(SettingsStore(QStringLiteral("other")).write(QStringLiteral("Duration"), QStringLiteral("5")));
         QCOMPARE(SettingsStore(App).read(QStringLiteral("Duration")), QString());

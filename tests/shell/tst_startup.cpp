@@ -1,7 +1,8 @@
 // The program's root: the start-up sequence, the refusal of a second copy,
 // the switches between the two windows, and every way the program ends.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
+#include "UserFolders.h"
 #include "Identity.h"
 #include "InstanceLock.h"
 #include "LinkLabel.h"
@@ -25,9 +26,9 @@ class tst_startup : public QObject
         return [&ended](int status) { ended.append(status); };
     }
 
-    static QStringList lockFiles(const FakePlatform &fake)
+    static QStringList lockFiles()
     {
-        return QDir(const_cast<FakePlatform &>(fake).lockDirectory()).entryList(QDir::Files | QDir::Hidden);
+        return QDir(UserFolders::lockFolder()).entryList(QDir::Files | QDir::Hidden);
     }
 
     static QList<QWidget *> visibleTopLevels()
@@ -56,32 +57,32 @@ private slots:
 
     void firstStartShowsTheMainWindowAfterTheReminder()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QList<int> ended;
         {
-            Root root(recorder(ended));
+            Root root(fake, recorder(ended));
             QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
             QVERIFY(root.mainWindow());
             QVERIFY(root.mainWindow()->isVisible());
             QCOMPARE(visibleTopLevels().size(), 1);
             // A first run starts the reminder's period without a question.
             QVERIFY(fake.messages.isEmpty());
-            QVERIFY(QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
-            QCOMPARE(lockFiles(fake).size(), 1);
+            QVERIFY(QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
+            QCOMPARE(lockFiles().size(), 1);
         }
         // The lock goes with the root that owns it.
-        QVERIFY(lockFiles(fake).isEmpty());
+        QVERIFY(lockFiles().isEmpty());
         QVERIFY(ended.isEmpty());
     }
 
     void secondCopyShowsTheMessageAndEnds()
     {
-        FakePlatform fake;
-        InstanceLock first(fake.lockDirectory(), Identity::ApplicationName());
+        FakeDesktop fake;
+        InstanceLock first(UserFolders::lockFolder(), Identity::ApplicationName());
         QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
 
         QList<int> ended;
-        Root root(recorder(ended));
+        Root root(fake, recorder(ended));
         QVERIFY(!root.Start(QDate(2026, 12, 7), 0.0f));
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages.at(0).text, QStringLiteral("Application is already running"));
@@ -91,10 +92,10 @@ private slots:
         QVERIFY(!root.mainWindow());
         QVERIFY(visibleTopLevels().isEmpty());
         // Neither the reminder nor a browser ran.
-        QVERIFY(!QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
+        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
         QVERIFY(fake.openedUrls.isEmpty());
         // The first copy's lock is untouched.
-        QCOMPARE(lockFiles(fake).size(), 1);
+        QCOMPARE(lockFiles().size(), 1);
     }
 
     void coBrandDrawPicksTheFrontLabel_data()
@@ -111,9 +112,9 @@ private slots:
     {
         QFETCH(float, draw);
         QFETCH(QString, front);
-        FakePlatform fake;
+        FakeDesktop fake;
         QList<int> ended;
-        Root root(recorder(ended));
+        Root root(fake, recorder(ended));
         QVERIFY(root.Start(QDate(2026, 12, 7), draw));
         frmMain *main = root.mainWindow();
         const QPoint overlap = main->lblCobrand->geometry().center();
@@ -122,9 +123,9 @@ private slots:
 
     void switchesNeverEndTheProgram()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QList<int> ended;
-        Root root(recorder(ended));
+        Root root(fake, recorder(ended));
         QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
 
         for (int round = 0; round < 3; ++round) {
@@ -164,10 +165,10 @@ private slots:
     {
         QFETCH(bool, fromResult);
         QFETCH(bool, byMenu);
-        FakePlatform fake;
+        FakeDesktop fake;
         QList<int> ended;
         {
-            Root root(recorder(ended));
+            Root root(fake, recorder(ended));
             QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
             QMainWindow *window = root.mainWindow();
             QAction *exit = root.mainWindow()->mnuExit;
@@ -185,7 +186,7 @@ private slots:
             QVERIFY(fake.messages.isEmpty());
             QVERIFY(fake.openedUrls.isEmpty());
         }
-        QVERIFY(lockFiles(fake).isEmpty());
+        QVERIFY(lockFiles().isEmpty());
     }
 
     void applicationNameFromExecutable_data()

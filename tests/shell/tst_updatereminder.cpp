@@ -1,7 +1,9 @@
 // The update reminder against a fixed clock and an isolated settings store.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
+#include "UserFolders.h"
 #include "SettingsStore.h"
+#include "SystemDialogs.h"
 #include "Identity.h"
 #include "ThrowawayUser.h"
 #include "UpdateReminderRules.h"
@@ -80,7 +82,7 @@ private slots:
         QFETCH(QString, installAfter);
         QFETCH(bool, pageOpened);
 
-        FakePlatform fake;
+        FakeDesktop fake;
         const QDate today = fake.fixedToday;
         {
             SettingsStore before(Identity::ApplicationName());
@@ -91,7 +93,7 @@ private slots:
         }
         fake.messageAnswers.enqueue(static_cast<QMessageBox::StandardButton>(answer));
 
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
 
         QCOMPARE(fake.messages.size(), asked ? 1 : 0);
         if (asked) {
@@ -116,33 +118,33 @@ private slots:
 
     void nextRunAfterAnAnswerIsQuiet()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         QVERIFY(SettingsStore(Identity::ApplicationName())
                     .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QCOMPARE(fake.messages.size(), 1);
 
         // 14 days later still quiet, the 15th day asks again.
         fake.fixedToday = fake.fixedToday.addDays(14);
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QCOMPARE(fake.messages.size(), 1);
         fake.fixedToday = fake.fixedToday.addDays(1);
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QCOMPARE(fake.messages.size(), 2);
     }
 
     void damagedSettingsFileStartsAfresh()
     {
-        FakePlatform fake;
-        const QString path = fake.settingsFilePath(Identity::ApplicationName());
+        FakeDesktop fake;
+        const QString path = UserFolders::settingsFile(Identity::ApplicationName());
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(SettingsStore::MaxFileSize * 2, '\xff'));
         file.close();
 
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QVERIFY(fake.messages.isEmpty());
         const SettingsStore after(Identity::ApplicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), fake.fixedToday.toString(Qt::ISODate));
@@ -171,8 +173,8 @@ private slots:
 #endif
         PALLASTRO_AS_ORDINARY_USER();
 
-        FakePlatform fake;
-        const QString path = fake.settingsFilePath(Identity::ApplicationName());
+        FakeDesktop fake;
+        const QString path = UserFolders::settingsFile(Identity::ApplicationName());
         if (duration.isEmpty()) {
             QDir().mkpath(QFileInfo(path).absolutePath());
             QFile file(path);
@@ -193,11 +195,11 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser));
 
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QCOMPARE(fake.messages.size(), asked ? 1 : 0);
         // The date could not be renewed, so the next start asks again.
         fake.messageAnswers.enqueue(QMessageBox::No);
-        modHelp::UpdateReminder(fake.fixedToday);
+        modHelp::UpdateReminder(fake.fixedToday, fake);
         QCOMPARE(fake.messages.size(), asked ? 2 : 0);
         QVERIFY(fake.openedUrls.isEmpty());
         QVERIFY(fake.endedWith.isEmpty());
@@ -220,10 +222,10 @@ private slots:
 
     void checkForUpdateMenuDoesNotTouchTheReminder()
     {
-        FakePlatform fake;
+        FakeDesktop fake;
         modHelp::OpenDownloadPage();
         QCOMPARE(fake.openedUrls.size(), 1);
-        QVERIFY(!QFileInfo::exists(fake.settingsFilePath(Identity::ApplicationName())));
+        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
     }
 };
 

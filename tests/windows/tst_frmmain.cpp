@@ -2,7 +2,7 @@
 // start one, opening a saved reading, the keyboard order, the random front
 // label and how the window ends the program or hands over.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -65,7 +65,7 @@ void TestFrmMain::cleanup() { disposeAll(); }
 
 frmMain *TestFrmMain::openMain()
 {
-    auto *w = new frmMain(testRoot());
+    auto *w = new frmMain(testRoot(), testRoot().dialogs());
     w->show();
     return w;
 }
@@ -80,7 +80,7 @@ void TestFrmMain::enter(frmMain *w, const Entry &entry)
 
 void TestFrmMain::loadFillsAndPreselectsLists()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
 
     QCOMPARE(w->cboMonth->count(), 12);
@@ -123,7 +123,7 @@ void TestFrmMain::listPopupsKeepAHandyHeight()
     QFETCH(int, chosen);
     QFETCH(int, rows);
     QFETCH(bool, scrolls);
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     auto *combo = w->findChild<QComboBox *>(list);
@@ -205,7 +205,7 @@ void TestFrmMain::validation()
     QFETCH(int, icon);
     QFETCH(bool, focusToName);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     QPointer<frmMain> w = openMain();
     enter(w, {name, month, day, year});
     w->cmdProceed->setFocus();
@@ -244,7 +244,7 @@ void TestFrmMain::proceedByMenuEqualsButton()
         QString lifePathName, destinyName;
     };
     auto run = [&](bool byMenu) {
-        FakePlatform fake;
+        FakeDesktop fake;
         QPointer<frmMain> w = openMain();
         enter(w, entry);
         if (byMenu)
@@ -286,7 +286,7 @@ void TestFrmMain::proceedByMenuEqualsButton()
 
 void TestFrmMain::tabOrderAndFirstFocus()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -301,7 +301,7 @@ void TestFrmMain::tabOrderAndFirstFocus()
 
 void TestFrmMain::menuBarShowsFileHelpDonate()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
 
     QStringList shown;
@@ -337,7 +337,7 @@ void TestFrmMain::coBrandDrawPicksFrontLabel()
     QFETCH(bool, coBrandInFrontBefore);
     QFETCH(QString, front);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
     const QPoint overlap = w->lblCobrand->geometry().center();
     QCOMPARE(w->fraFullBrand->childAt(overlap)->objectName(), QStringLiteral("lblFullBrand"));
@@ -359,7 +359,7 @@ void TestFrmMain::closingEndsProgram_data()
 void TestFrmMain::closingEndsProgram()
 {
     QFETCH(bool, byMenu);
-    FakePlatform fake;
+    FakeDesktop fake;
     QPointer<frmMain> w = openMain();
 
     if (byMenu)
@@ -374,7 +374,7 @@ void TestFrmMain::closingEndsProgram()
 
 void TestFrmMain::openCancelledChangesNothing()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     modGreekNumerology::LifePathNumber = 4;
     modGreekNumerology::DestinyNumber = 5;
     frmMain *w = openMain();
@@ -427,7 +427,7 @@ void TestFrmMain::openRefuses()
         file.write(content);
     }
 
-    FakePlatform fake;
+    FakeDesktop fake;
     modGreekNumerology::LifePathNumber = 4;
     modGreekNumerology::DestinyNumber = 5;
     frmMain *w = openMain();
@@ -456,7 +456,7 @@ void TestFrmMain::openSwitchesToReading()
         file.write(ReadingFile::encode({7, 0}));
     }
 
-    FakePlatform fake;
+    FakeDesktop fake;
     QPointer<frmMain> w = openMain();
     fake.fileAnswers.enqueue(path);
 
@@ -491,7 +491,7 @@ void TestFrmMain::commandsOpenTheirPages()
     QFETCH(QString, control);
     QFETCH(QString, address);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     frmMain *w = openMain();
     if (auto *link = w->findChild<LinkLabel *>(control)) {
         link->raise();

@@ -3,7 +3,7 @@
 // Print doing nothing, saving, the keyboard order and how the window ends
 // the program.
 
-#include "FakePlatform.h"
+#include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -72,7 +72,7 @@ frmGreekNumerologyResult *TestFrmResult::openReading(qint16 lifePath, qint16 des
 {
     gn::LifePathNumber = lifePath;
     gn::DestinyNumber = destiny;
-    auto *w = new frmGreekNumerologyResult(testRoot());
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
     w->show();
     return w;
 }
@@ -91,7 +91,7 @@ TestFrmResult::SideView TestFrmResult::destinyView(const frmGreekNumerologyResul
 
 void TestFrmResult::opensWithNumbersAndFirstGods()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(7, 3);
 
     QCOMPARE(w->lblLP[0]->text(), QStringLiteral("Greek Numerology Life Path Number is 7"));
@@ -116,7 +116,7 @@ void TestFrmResult::opensWithNumbersAndFirstGods()
 
 void TestFrmResult::lifePathSixWalksFiveGods()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(6, 1);
 
     const QStringList names = {"ZEUS", "POSEIDON", "HADES", "DEMETER", "HESTIA"};
@@ -135,7 +135,7 @@ void TestFrmResult::lifePathSixWalksFiveGods()
 
 void TestFrmResult::sevenStopsAtLastRecordAndBack()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(7, 7);
 
     w->cmdNextLP_Click();
@@ -159,7 +159,7 @@ void TestFrmResult::sevenStopsAtLastRecordAndBack()
 
 void TestFrmResult::firstRecordPullsBackToZero()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(1, 2);
     const SideView before = destinyView(w);
 
@@ -176,7 +176,7 @@ void TestFrmResult::firstRecordPullsBackToZero()
 
 void TestFrmResult::nineKeepsAphroditePortrait()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(9, 9);
     QCOMPARE(w->lblD[1]->text(), QStringLiteral("APHRODITE"));
     const QImage aphrodite = shownPicture(w->imgD);
@@ -191,7 +191,7 @@ void TestFrmResult::nineKeepsAphroditePortrait()
 
 void TestFrmResult::oneGodNeverChanges()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(4, 5);
     const SideView before = lifePathView(w);
     QCOMPARE(before.name, QStringLiteral("HERA"));
@@ -217,7 +217,7 @@ void TestFrmResult::sidesStepIndependently_data()
 void TestFrmResult::sidesStepIndependently()
 {
     QFETCH(bool, stepLifePath);
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(6, 6);
     const SideView otherBefore = stepLifePath ? destinyView(w) : lifePathView(w);
 
@@ -250,7 +250,7 @@ void TestFrmResult::sideWithoutGods()
     QFETCH(int, destiny);
     QFETCH(bool, emptyIsLifePath);
 
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(qint16(lifePath), qint16(destiny));
     auto view = [&] { return emptyIsLifePath ? lifePathView(w) : destinyView(w); };
     auto otherView = [&] { return emptyIsLifePath ? destinyView(w) : lifePathView(w); };
@@ -290,7 +290,7 @@ void TestFrmResult::backAndNewReadingStartAtFirstGods_data()
 void TestFrmResult::backAndNewReadingStartAtFirstGods()
 {
     QFETCH(bool, byMenu);
-    FakePlatform fake;
+    FakeDesktop fake;
     QPointer<frmGreekNumerologyResult> w = openReading(6, 8);
     w->cmdNextLP_Click();
     w->cmdNextLP_Click();
@@ -326,7 +326,7 @@ void TestFrmResult::backAndNewReadingStartAtFirstGods()
 
 void TestFrmResult::printChangesNothing()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(6, 9);
     w->cmdNextLP_Click();
     const SideView lifePath = lifePathView(w);
@@ -346,7 +346,7 @@ void TestFrmResult::printChangesNothing()
 
 void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(6, 6);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -376,7 +376,7 @@ void TestFrmResult::descriptionShowsWholeLines_data()
 void TestFrmResult::descriptionShowsWholeLines()
 {
     QFETCH(int, god);
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(1, 1);
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
@@ -428,7 +428,7 @@ void TestFrmResult::descriptionShowsWholeLines()
 
 void TestFrmResult::tabOrderAndFirstFocus()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(2, 7);
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -444,9 +444,9 @@ void TestFrmResult::tabOrderAndFirstFocus()
 
 void TestFrmResult::windowCanMinimizeNotMaximize()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *result = openReading(1, 1);
-    auto *main = new frmMain(testRoot());
+    auto *main = new frmMain(testRoot(), testRoot().dialogs());
     for (QMainWindow *w : std::initializer_list<QMainWindow *>{result, main}) {
         QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
         QCOMPARE(w->minimumSize(), w->maximumSize());
@@ -465,7 +465,7 @@ void TestFrmResult::closingEndsProgram_data()
 void TestFrmResult::closingEndsProgram()
 {
     QFETCH(bool, byMenu);
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(3, 3);
 
     if (byMenu)
@@ -479,7 +479,7 @@ void TestFrmResult::closingEndsProgram()
 
 void TestFrmResult::saveCancelledDoesNothing()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(7, 3);
     const SideView before = lifePathView(w);
 
@@ -500,7 +500,7 @@ void TestFrmResult::saveWritesReading()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mine.grn"));
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(7, 3);
     fake.fileAnswers.enqueue(path);
 
@@ -515,7 +515,7 @@ void TestFrmResult::saveWritesReading()
 
 void TestFrmResult::saveFailureIsReported()
 {
-    FakePlatform fake;
+    FakeDesktop fake;
     auto *w = openReading(7, 3);
     // Under a regular file: no folder there, for root as for anyone, on
     // every system.

@@ -12,7 +12,7 @@
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Look.h"
-#include "Platform.h"
+#include "Dialogs.h"
 #include "ReadingFile.h"
 #include "Twips.h"
 #include "modGreekNumerology.h"
@@ -43,9 +43,10 @@ DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geome
 
 } // namespace
 
-frmMain::frmMain(WindowRoot &root, QWidget *parent)
+frmMain::frmMain(WindowRoot &root, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent)
     , m_root(root)
+    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmMain"));
     WindowKit::setUpTopLevel(this, Twips::size(7320, 4605), false);
@@ -209,15 +210,15 @@ bool frmMain::ValidateEntry()
     case Problem::None:
         return true;
     case Problem::NoName:
-        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Enter Your Name"), QMessageBox::Ok);
+        m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Enter Your Name"), QMessageBox::Ok);
         txtName->setFocus();
         return false;
     case Problem::February:
-        platform().message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month!"),
+        m_dialogs.message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month!"),
                            QMessageBox::Ok);
         return false;
     case Problem::ThirtyFirst:
-        platform().message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month !"),
+        m_dialogs.message(this, QMessageBox::Information, QStringLiteral("Please Enter Correct Date Or Month !"),
                            QMessageBox::Ok);
         return false;
     }
@@ -250,20 +251,20 @@ void frmMain::cmdOpen_Click()
     request.filter = QStringLiteral("Pallastro (*.grn)");
     request.defaultSuffix = QStringLiteral("grn");
 
-    const QString path = platform().askFileName(this, request);
+    const QString path = m_dialogs.askFileName(this, request);
     if (path.isEmpty())
         return;
 
     // Only the exact lower-case ending is taken; the dot is not required.
     if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive)) {
-        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
+        m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
         return;
     }
 
     const std::optional<ReadingFile::Reading> reading = ReadingFile::read(path);
     if (!reading) {
         // Never pass numbers of an earlier reading off as the file's.
-        platform().message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
+        m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
         return;
     }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class LinkLabel;
+class Dialogs;
 class WindowRoot;
 class QAction;
 class QComboBox;
@@ -22,7 +23,7 @@ class frmMain : public QMainWindow
 public:
     // Builds the window and loads it (Form_Load); it deletes itself when
     // closed. The root performs the switch to the result window.
-    explicit frmMain(WindowRoot &root, QWidget *parent = nullptr);
+    frmMain(WindowRoot &root, Dialogs &dialogs, QWidget *parent = nullptr);
 
     // Start-up brings one of the two promotional labels to the front; draw is
     // uniform in [0, 1).
@@ -80,4 +81,5 @@ private:
     bool ValidateEntry();
     void RunReading();
     WindowRoot &m_root;
+    Dialogs &m_dialogs;
 };

@@ -11,7 +11,7 @@
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Look.h"
-#include "Platform.h"
+#include "Dialogs.h"
 #include "ReadingFile.h"
 #include "Twips.h"
 #include "modGreekNumerology.h"
@@ -77,10 +77,6 @@ QPushButton *stepButton(QWidget *parent, const char *name, const QString &text, 
     return b;
 }
 
-void message(QWidget *over, const QString &text)
-{
-    platform().message(over, QMessageBox::Critical, text, QMessageBox::Ok);
-}
 
 } // namespace
 
@@ -94,9 +90,15 @@ struct frmGreekNumerologyResult::Side
     QLabel *portrait;
 };
 
-frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, QWidget *parent)
+void frmGreekNumerologyResult::showError(const QString &text)
+{
+    m_dialogs.message(this, QMessageBox::Critical, text, QMessageBox::Ok);
+}
+
+frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, Dialogs &dialogs, QWidget *parent)
     : QMainWindow(parent)
     , m_root(root)
+    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmGreekNumerologyResult"));
     WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
@@ -287,10 +289,10 @@ void frmGreekNumerologyResult::ShowGod(const Side &side)
     using namespace modGreekNumerology;
     switch (GodStepper::settle(side.position, side.gods.size())) {
     case GodStepper::Outcome::FirstRecord:
-        message(this, QStringLiteral("You are at the first record"));
+        showError(QStringLiteral("You are at the first record"));
         return;
     case GodStepper::Outcome::LastRecord:
-        message(this, QStringLiteral("You are at the last record"));
+        showError(QStringLiteral("You are at the last record"));
         return;
     case GodStepper::Outcome::Nothing:
         // A number without gods: the number line stays, no god is shown.
@@ -393,13 +395,13 @@ void frmGreekNumerologyResult::cmdSave_Click()
     request.defaultSuffix = QStringLiteral("grn");
     request.confirmOverwrite = true;
 
-    const QString path = platform().askFileName(this, request);
+    const QString path = m_dialogs.askFileName(this, request);
     if (path.isEmpty())
         return;
 
     const ReadingFile::Reading reading{modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber};
     if (!ReadingFile::write(path, reading))
-        message(this, QStringLiteral("The reading could not be saved."));
+        showError(QStringLiteral("The reading could not be saved."));
 }
 
 void frmGreekNumerologyResult::mnuExit_Click() { close(); }

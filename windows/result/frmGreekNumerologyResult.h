@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class LinkLabel;
+class Dialogs;
 class WindowRoot;
 class QAction;
 class QGroupBox;
@@ -21,7 +22,7 @@ class frmGreekNumerologyResult : public QMainWindow
 public:
     // Builds the window and fills both sides from the reading state (Form_Load);
     // it deletes itself when closed.
-    explicit frmGreekNumerologyResult(WindowRoot &root, QWidget *parent = nullptr);
+    frmGreekNumerologyResult(WindowRoot &root, Dialogs &dialogs, QWidget *parent = nullptr);
 
     // The god each side shows, as a position in its god list; shared by every
     // opening of the window in this process and reset by Back.
@@ -94,6 +95,8 @@ private:
     void buildMenus();
     void connectCommands();
     void ShowGod(const Side &side);
+    void showError(const QString &text);
 
     WindowRoot &m_root;
+    Dialogs &m_dialogs;
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+// The two questions a window may put to the user: a message box and a file
+// name. The program's root hands the windows the system's dialogs; tests hand
+// them a stand-in that answers from a script, so that no modal dialog ever
+// waits for a hand that is not there.
+
+#include <QMessageBox>
+#include <QString>
+
+class QWidget;
+
+struct FileDialogRequest
+{
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString title;            // window title
+    QString filter;           // Qt name filter, e.g. "Pallastro (*.grn)"
+    QString defaultSuffix;    // appended when the user types no extension
+    bool confirmOverwrite = false;
+};
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Modal message box captioned with the program's name; the answer is the
+    // button chosen.
+    virtual QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon,
+                                                const QString &text,
+                                                QMessageBox::StandardButtons buttons) = 0;
+
+    // Modal file dialog; an empty result means the user cancelled.
+    virtual QString askFileName(QWidget *parent, const FileDialogRequest &request) = 0;
+};

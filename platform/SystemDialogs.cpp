@@ -1,0 +1,41 @@
+#include "SystemDialogs.h"
+
+#include "Identity.h"
+
+#include <QFileDialog>
+
+QMessageBox::StandardButton SystemDialogs::message(QWidget *parent, QMessageBox::Icon icon,
+                                                   const QString &text,
+                                                   QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, Identity::Name(), messageBoxLines(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    if (buttons.testFlag(QMessageBox::Yes))
+        box.setDefaultButton(QMessageBox::Yes);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+QString SystemDialogs::askFileName(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent, request.title);
+    const bool saving = request.mode == FileDialogRequest::Mode::Save;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+QString messageBoxLines(const QString &text)
+{
+    QString lines = text;
+    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return lines;
+}

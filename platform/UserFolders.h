@@ -1,0 +1,30 @@
+#pragma once
+
+// Where the program keeps its per-user files: the settings and the
+// single-instance lock. Both come from QStandardPaths, so a test that turns
+// on its test mode keeps them in the test locations, away from the user's.
+
+#include <QString>
+
+namespace UserFolders {
+
+// Where the per-user settings of the named application live: the full path
+// of an INI file, or on Windows a registry key of the current user
+// (HKEY_CURRENT_USER\Software\Pallastro\<name>).
+QString settingsFile(const QString &applicationName);
+
+// Folder for the single-instance lock: one only the user can write to, the
+// same for every copy the user starts; empty when there is none.
+QString lockFolder();
+
+} // namespace UserFolders
+
+// Unix: the folder exists, belongs to the user the program runs as, and
+// nobody else (group or others) may create, rename or remove files in it.
+// Elsewhere the folder's access list is the system's business: it exists.
+bool isPrivateFolder(const QString &path);
+
+// Makes a missing folder for the user alone (its parents as usual), and says
+// whether the folder is then private as isPrivateFolder judges it. An
+// existing folder is left as it is.
+bool makePrivateFolder(const QString &path);

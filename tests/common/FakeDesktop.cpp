@@ -1,0 +1,86 @@
+#include "FakeDesktop.h"
+
+#include "Identity.h"
+#include "UserFolders.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace {
+
+FakeDesktop *g_current = nullptr;
+
+const char *const Schemes[] = {"http", "https", "mailto"};
+
+void emptyFolder(const QString &path)
+{
+    // Only ever a folder in a test location: never the user's own files.
+    if (path.isEmpty() || !QStandardPaths::isTestModeEnabled())
+        return;
+    QDir(path).removeRecursively();
+}
+
+} // namespace
+
+FakeDesktop::FakeDesktop()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    emptyTestFolders();
+    for (const char *scheme : Schemes)
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    g_current = this;
+}
+
+FakeDesktop::~FakeDesktop()
+{
+    g_current = nullptr;
+    for (const char *scheme : Schemes)
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    emptyTestFolders();
+}
+
+FakeDesktop *FakeDesktop::current() { return g_current; }
+
+void FakeDesktop::emptyTestFolders()
+{
+    // The program's own name, and the test's, which the program takes for
+    // its name when it runs as the test.
+    for (const QString &name : {Identity::ExecutableName(), Identity::ApplicationName()})
+        emptyFolder(QFileInfo(UserFolders::settingsFile(name)).absolutePath());
+    emptyFolder(UserFolders::lockFolder());
+}
+
+QStringList FakeDesktop::messageTexts() const
+{
+    QStringList texts;
+    for (const auto &m : messages)
+        texts << m.text;
+    return texts;
+}
+
+QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::Icon icon,
+                                                 const QString &text,
+                                                 QMessageBox::StandardButtons buttons)
+{
+    messages.append({icon, text, buttons,
+                     parent ? QString::fromLatin1(parent->metaObject()->className()) : QString()});
+    if (!messageAnswers.isEmpty())
+        return messageAnswers.dequeue();
+    for (auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
+        if (buttons.testFlag(b))
+            return b;
+    return QMessageBox::NoButton;
+}
+
+QString FakeDesktop::askFileName(QWidget *, const FileDialogRequest &request)
+{
+    fileRequests.append(request);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+void FakeDesktop::open(const QUrl &url) { openedUrls.append(url); }

@@ -1,0 +1,66 @@
+#pragma once
+
+// The desktop around the program, as a test scripts it: the dialogs answer
+// from queues the test fills and record what was asked; the browser is a URL
+// handler that records the addresses the program opens; the settings and the
+// lock live in QStandardPaths' test locations, emptied when a FakeDesktop is
+// made and when it goes. The day and the draw it holds are the values a test
+// hands to the code it runs. The end of the program is recorded here by the
+// test root (TestRoot.h).
+
+#include "Dialogs.h"
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QQueue>
+#include <QUrl>
+
+struct ShownMessage
+{
+    QMessageBox::Icon icon;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QString parentClass;   // class name of the window it was shown over, or empty
+};
+
+class FakeDesktop final : public QObject, public Dialogs
+{
+    Q_OBJECT
+public:
+    FakeDesktop();
+    ~FakeDesktop() override;
+    FakeDesktop(const FakeDesktop &) = delete;
+    FakeDesktop &operator=(const FakeDesktop &) = delete;
+
+    // The one in force, if any.
+    static FakeDesktop *current();
+
+    // What was shown, asked or opened.
+    QList<ShownMessage> messages;
+    QList<FileDialogRequest> fileRequests;
+    QList<QUrl> openedUrls;
+    QList<int> endedWith;
+
+    // What to answer.
+    QQueue<QMessageBox::StandardButton> messageAnswers;   // default: the first button offered
+    QQueue<QString> fileAnswers;                          // default: cancel (empty)
+    QQueue<float> randomDraws;                            // default: 0.0
+    QDate fixedToday{2026, 12, 7};
+
+    // The next draw the test hands over; 0.0 when none is queued.
+    float nextDraw() { return randomDraws.isEmpty() ? 0.0f : randomDraws.dequeue(); }
+
+    QStringList messageTexts() const;
+
+    QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                        QMessageBox::StandardButtons buttons) override;
+    QString askFileName(QWidget *parent, const FileDialogRequest &request) override;
+
+    // Removes the program's settings and lock folders from the test locations.
+    static void emptyTestFolders();
+
+public slots:
+    // QDesktopServices hands every http, https and mailto address here.
+    void open(const QUrl &url);
+};
