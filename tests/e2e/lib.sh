@@ -1,29 +1,58 @@
 #!/usr/bin/env bash
-# Shared by the end-to-end scenarios. Each scenario gets its own X server,
-# window manager, home, settings and runtime folders, starts the real binary
-# and drives it only from outside, with the keyboard and the mouse.
+# The harness for every script that starts the real program on a screen of
+# its own: the end-to-end scenarios, the single-instance and closing tests,
+# the screenshots and the benchmarks. The program is driven only from
+# outside, with the keyboard and the mouse.
+#
+# A script uses it so:
+#
+#   APP=path/to/pallastro      # or leave APP unset: the script's first argument
+#   . tests/e2e/lib.sh         # E2E_TMP, a fresh home in it, the cleanup trap
+#   start_display              # its own Xvfb (1280x1024) and openbox; or, e.g.,
+#                              #   start_display --no-wm -screen 0 1024x768x24
+#   start_app                  # APP_PID; the output goes to $E2E_TMP/app<N>.log
+#   MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "no main window"
+#   fresh_home                 # another fresh home, for the next start
+#
+# fail MESSAGE shows what is on the screen, where a program still running is
+# stuck and what each started program printed, then ends the script with 1.
+# On exit everything started here is ended and E2E_TMP removed; a script
+# with a trap of its own calls cleanup from it. The window and keyboard
+# helpers (wait_window, keys, ...) are in drive.sh.
 
 set -euo pipefail
 
-APP=${1:?usage: scenario.sh PATH-TO-PALLASTRO}
-TITLE='Pallastro v1.0'
-MAIN_WIDTH=488
-RESULT_WIDTH=615
-ABOUT_WIDTH=388
+APP=${APP:-${1:-}}
+[ -n "$APP" ] || { echo "usage: $(basename "$0") PATH-TO-PALLASTRO" >&2; exit 2; }
 
-E2E_TMP=$(mktemp -d /tmp/pallastro-e2e.XXXXXX)
-export HOME=$E2E_TMP/home
-export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-export XDG_RUNTIME_DIR=$E2E_TMP/run
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-# The real desktop, not the offscreen one, on our own X server, never the
-# user's; no desktop integration that could open a browser or a portal.
-unset DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS || true
-export BROWSER=/bin/false
-
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=display.sh
-. "$(dirname "${BASH_SOURCE[0]}")/display.sh"
+. "$E2E_LIB_DIR/display.sh"
+# shellcheck source=drive.sh
+. "$E2E_LIB_DIR/drive.sh"
+
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-e2e.XXXXXX")
+DISPLAY_WORK=$E2E_TMP
+
+# fresh_home: a new home with its own settings, data, cache and runtime
+# folders, exported for the programs started next, so that no earlier run's
+# settings or lock take part and the user's own are never touched. Its
+# folder is USER_DIR.
+fresh_home() {
+    USER_DIR=$(mktemp -d "$E2E_TMP/user.XXXXXX")
+    export HOME=$USER_DIR/home
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+    export XDG_RUNTIME_DIR=$USER_DIR/run
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+}
+fresh_home
+
+# The real desktop, not the offscreen one, on our own X server, never the
+# user's, at the size the program was drawn for; no desktop integration that
+# could open a browser or a portal.
+unset DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS || true
+export BROWSER=/bin/false
 
 APP_PIDS=()
 
@@ -40,7 +69,7 @@ fail() {
     echo "FAIL: $*" >&2
     if [ -n "${DISPLAY:-}" ]; then
         echo "windows on the screen:" >&2
-        wmctrl -lG >&2 2>/dev/null || echo "(the window manager does not answer)" >&2
+        wmctrl -lG >&2 2>/dev/null || echo "(no window manager answers)" >&2
         local wid
         for wid in $(xdotool search --name 'Pallastro' 2>/dev/null); do
             echo "window $wid '$(xdotool getwindowname "$wid" 2>/dev/null)': $(xwininfo -id "$wid" 2>/dev/null | grep -E 'Map State' | tr -s ' ')" >&2
@@ -67,90 +96,34 @@ fail() {
 
 step() { echo "-- $*"; }
 
-# An X server of our own with a window manager, so that title-bar closes and
-# focus behave as on a desktop.
+# start_display [--no-wm] [Xvfb options...]: an X server of our own, by
+# default 1280x1024, with a window manager, so that title-bar closes and
+# focus behave as on a desktop. Returns once both serve: a program started
+# before would abort.
 start_display() {
-    DISPLAY_WORK=$E2E_TMP
-    start_x -screen 0 1280x1024x24 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
+    local wm=1
+    if [ "${1:-}" = --no-wm ]; then wm=; shift; fi
+    [ $# -gt 0 ] || set -- -screen 0 1280x1024x24
+    start_x "$@" 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
+    [ -z "$wm" ] || start_window_manager
+}
+
+# start_window_manager: openbox on the display started without one.
+start_window_manager() {
     start_wm 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
 }
 
-# start_app [prefix command...]: starts the program, sets APP_PID.
-start_app() {
+# start_program COMMAND...: starts it in the background with its output in
+# $E2E_TMP/app<N>.log, sets APP_PID; ended on exit and watched by fail.
+start_program() {
     local log="$E2E_TMP/app${#APP_PIDS[@]}.log"
-    "$@" "$APP" >"$log" 2>&1 &
+    "$@" >"$log" 2>&1 &
     APP_PID=$!
     APP_PIDS+=("$APP_PID")
 }
 
-# Visible top-level windows named exactly NAME, optionally WIDTH pixels wide.
-windows_named() {
-    local name=$1 width=${2:-} wid w
-    for wid in $(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null); do
-        if [ -n "$width" ]; then
-            w=$(xdotool getwindowgeometry "$wid" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-            [ "$w" = "$width" ] || continue
-        fi
-        echo "$wid"
-    done
-}
-
-# wait_window NAME [WIDTH] [SECONDS]: prints the window id once it is visible.
-wait_window() {
-    local name=$1 width=${2:-} limit=${3:-15} i found
-    for i in $(seq $((limit * 20))); do
-        found=$(windows_named "$name" "$width" | head -n 1)
-        if [ -n "$found" ]; then echo "$found"; return 0; fi
-        sleep 0.05
-    done
-    return 1
-}
-
-# wait_gone NAME [WIDTH] [SECONDS]
-wait_gone() {
-    local name=$1 width=${2:-} limit=${3:-10} i
-    for i in $(seq $((limit * 20))); do
-        [ -z "$(windows_named "$name" "$width")" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
-# No window named NAME shows up within SECONDS.
-stays_absent() {
-    local name=$1 limit=${2:-1} i
-    for i in $(seq "$(awk -v s="$limit" 'BEGIN { print int(s * 20) }')"); do
-        [ -n "$(windows_named "$name")" ] && return 1
-        sleep 0.05
-    done
-    return 0
-}
-
-# wait_exit PID [SECONDS]: sets EXIT_STATUS; fails when the process keeps
-# running. Called in this shell, not in $(...), so that wait can reap it.
-wait_exit() {
-    local pid=$1 limit=${2:-10} i
-    EXIT_STATUS=
-    for i in $(seq $((limit * 20))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            EXIT_STATUS=0
-            wait "$pid" || EXIT_STATUS=$?
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
-
-# Keys to the window that has the focus, as a person types them.
-keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
-typetext() { xdotool type --clearmodifiers --delay 20 "$1"; }
-
-# focus_window WID: makes sure keystrokes reach it.
-focus_window() {
-    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
-    sleep 0.1
-}
+# start_app [prefix command...]: starts the program, sets APP_PID.
+start_app() { start_program "$@" "$APP"; }
 
 # The first start: a fresh home has no reminder date, so no question is asked.
 start_and_wait_main() {
@@ -158,27 +131,3 @@ start_and_wait_main() {
     MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "the main window did not appear"
     focus_window "$MAIN"
 }
-
-# Types a reading with the keyboard only: name, Tab, month, Tab, day, Tab, year.
-# enter_reading NAME MONTH-INDEX DAY YEAR
-enter_reading() {
-    local name=$1 month=$2 day=$3 year=$4
-    [ -n "$name" ] && typetext "$name"
-    keys Tab
-    repeat_key Down "$month"
-    keys Tab
-    repeat_key Down $((day - 1))
-    keys Tab
-    repeat_key Down $((year - 1900))
-}
-
-repeat_key() {
-    local key=$1 count=$2
-    [ "$count" -gt 0 ] || return 0
-    local args=() i
-    for i in $(seq "$count"); do args+=("$key"); done
-    xdotool key --clearmodifiers --delay 5 "${args[@]}"
-}
-
-# The bytes of a file as spaced upper-case hex.
-hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr 'a-f' 'A-F'; }

@@ -1,0 +1,138 @@
+# shellcheck shell=bash
+# Finding the program's windows and typing into them from outside, as a
+# person would. Sourced by the harness of the Linux program (lib.sh) and by
+# the one of the Windows program under Wine (tests/wine/lib.sh); the caller
+# defines fail.
+#
+# Every wait looks every 0.05 s. By default it gives up after that many
+# looks (SECONDS * 20); with WAIT_BY_CLOCK set it runs to a deadline on the
+# clock instead, for a caller whose single look can take a good part of a
+# second.
+
+TITLE='Pallastro v1.0'
+# The main, result and About windows share their caption; their widths tell
+# them apart.
+MAIN_WIDTH=488
+RESULT_WIDTH=615
+ABOUT_WIDTH=388
+# How long a window is given to take the keyboard after it was focused.
+FOCUS_SETTLE=${FOCUS_SETTLE:-0.1}
+
+# The clock in milliseconds; deadline SECONDS, then before DEADLINE.
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+deadline() { echo $(($(now_ms) + $(awk -v s="$1" 'BEGIN { print int(s * 1000) }'))); }
+before() { [ "$(now_ms)" -lt "$1" ]; }
+
+# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
+poll() {
+    local limit=$1 end
+    shift
+    if [ -n "${WAIT_BY_CLOCK:-}" ]; then
+        end=$(deadline "$limit")
+        while :; do
+            "$@" && return 0
+            before "$end" || return 1
+            sleep 0.05
+        done
+    fi
+    for _ in $(seq "$(awk -v s="$limit" 'BEGIN { print int(s * 20) }')"); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Visible top-level windows named exactly NAME, optionally WIDTH pixels wide;
+# with WINDOW_PID set, only that process's (WINDOW_PID=$pid wait_window ...).
+windows_named() {
+    local name=$1 width=${2:-} wid w only=()
+    [ -z "${WINDOW_PID:-}" ] || only=(--all --pid "$WINDOW_PID")
+    for wid in $(xdotool search --onlyvisible "${only[@]}" --name "^${name}\$" 2>/dev/null); do
+        if [ -n "$width" ]; then
+            w=$(xdotool getwindowgeometry "$wid" 2>/dev/null | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+            [ "$w" = "$width" ] || continue
+        fi
+        echo "$wid"
+    done
+}
+
+# The tests poll runs: FOUND is the first such window.
+window_shown() { FOUND=$(windows_named "$1" "$2" | head -n 1); [ -n "$FOUND" ]; }
+no_window() { [ -z "$(windows_named "$1" "$2")" ]; }
+has_ended() { ! kill -0 "$1" 2>/dev/null; }
+
+# wait_window NAME [WIDTH] [SECONDS]: prints the window id once it is visible.
+wait_window() {
+    poll "${3:-15}" window_shown "$1" "${2:-}" || return 1
+    echo "$FOUND"
+}
+
+# wait_gone NAME [WIDTH] [SECONDS]
+wait_gone() { poll "${3:-10}" no_window "$1" "${2:-}"; }
+
+# stays_absent NAME [SECONDS]: no window named NAME shows up meanwhile.
+stays_absent() { ! poll "${2:-1}" window_shown "$1" ""; }
+
+# wait_exit PID [SECONDS]: sets EXIT_STATUS; fails when the process keeps
+# running. Called in this shell, not in $(...), so that wait can reap it.
+wait_exit() {
+    EXIT_STATUS=
+    poll "${2:-10}" has_ended "$1" || return 1
+    EXIT_STATUS=0
+    wait "$1" || EXIT_STATUS=$?
+    return 0
+}
+
+# Keys to the window that has the focus, as a person types them.
+keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
+typetext() { xdotool type --clearmodifiers --delay 20 "$1"; }
+
+# focus_window WID: makes sure keystrokes reach it, with a window manager
+# or without.
+focus_window() {
+    xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+    sleep "$FOCUS_SETTLE"
+}
+
+repeat_key() {
+    local key=$1 count=$2
+    [ "$count" -gt 0 ] || return 0
+    local args=() i
+    for i in $(seq "$count"); do args+=("$key"); done
+    xdotool key --clearmodifiers --delay 5 "${args[@]}"
+}
+
+# Types a reading with the keyboard only: name, Tab, month, Tab, day, Tab, year.
+# enter_reading NAME MONTH-INDEX DAY YEAR
+enter_reading() {
+    local name=$1 month=$2 day=$3 year=$4
+    [ -n "$name" ] && typetext "$name"
+    keys Tab
+    repeat_key Down "$month"
+    keys Tab
+    repeat_key Down $((day - 1))
+    keys Tab
+    repeat_key Down $((year - 1900))
+}
+
+# keyboard_reading [SECONDS]: in the focused main window, John Smith, born
+# 15 March 1980, typed with the keyboard only and started from the File
+# menu; sets RESULT once the result window has taken the main window's place.
+keyboard_reading() {
+    enter_reading "John Smith" 2 15 1980
+    keys alt+f g
+    RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" "${1:-10}") || fail "the result window did not open"
+    wait_gone "$TITLE" "$MAIN_WIDTH" 5 || fail "the main window stayed open"
+}
+
+# destiny_to_the_end: John Smith's Destiny, 8, has two gods. With the focus
+# on Destiny's >>, the first press moves on without a word, the second
+# reaches the end; the caller checks the last-record message that follows.
+destiny_to_the_end() {
+    keys space
+    stays_absent "Pallastro" 1 || fail "the first step on the Destiny side showed a message"
+    keys space
+}
+
+# The bytes of a file as spaced upper-case hex.
+hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr 'a-f' 'A-F'; }
