@@ -125,6 +125,7 @@ private slots:
     void failedSave();
     void cancelledSave();
     void cancelledOpen();
+    void openNeedsNoDotBeforeTheExtension();
 
 private:
     frmGreekNumerologyResult *showReading(int lifePath, int destiny);
@@ -377,6 +378,7 @@ void TestSaveOpen::cancelledSave()
     const FileDialogRequest &request = fake.fileRequests.first();
     QCOMPARE(request.mode, FileDialogRequest::Mode::Save);
     QCOMPARE(request.title, QStringLiteral("Pallastro"));
+    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.grn)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
     QVERIFY(request.confirmOverwrite);
 
@@ -401,7 +403,9 @@ void TestSaveOpen::cancelledOpen()
     const FileDialogRequest &request = fake.fileRequests.first();
     QCOMPARE(request.mode, FileDialogRequest::Mode::Open);
     QCOMPARE(request.title, QStringLiteral("Pallastro"));
+    QCOMPARE(request.filter, QStringLiteral("Pallastro (*.grn)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
+    QVERIFY(!request.confirmOverwrite);
 
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(main && main->isVisible());
@@ -409,6 +413,29 @@ void TestSaveOpen::cancelledOpen()
     QCOMPARE(shown<frmGreekNumerologyResult>().size(), 0);
     QCOMPARE(LifePathNumber, qint16(4));
     QCOMPARE(DestinyNumber, qint16(6));
+}
+
+void TestSaveOpen::openNeedsNoDotBeforeTheExtension()
+{
+    // Only the last three characters of the name count.
+    FakeDesktop fake;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("readinggrn"));
+    QVERIFY(putFile(path, savedBytes(7, 0)));
+
+    QPointer<frmMain> main = showMainWith(QStringLiteral("Someone"));
+    fake.fileAnswers.enqueue(path);
+    main->cmdOpen_Click();
+    settle();
+
+    QVERIFY(fake.messages.isEmpty());
+    QCOMPARE(LifePathNumber, qint16(7));
+    QCOMPARE(DestinyNumber, qint16(0));
+    const auto results = shown<frmGreekNumerologyResult>();
+    QCOMPARE(results.size(), 1);
+    QCOMPARE(results.first()->lblLP[1]->text(), QStringLiteral("HEPHAESTUS"));
+    QVERIFY(!main);
 }
 
 QTEST_MAIN(TestSaveOpen)

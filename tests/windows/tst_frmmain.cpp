@@ -7,19 +7,16 @@
 #include "WindowTestSupport.h"
 
 #include "LinkLabel.h"
-#include "ReadingFile.h"
 #include "modHelp.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 using namespace WindowTest;
 
@@ -42,10 +39,6 @@ private slots:
     void coBrandDrawPicksFrontLabel();
     void closingEndsProgram_data();
     void closingEndsProgram();
-    void openCancelledChangesNothing();
-    void openRefuses_data();
-    void openRefuses();
-    void openSwitchesToReading();
     void commandsOpenTheirPages_data();
     void commandsOpenTheirPages();
 
@@ -370,106 +363,6 @@ void TestFrmMain::closingEndsProgram()
     QCOMPARE(fake.endedWith, QList<int>{0});
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
-}
-
-void TestFrmMain::openCancelledChangesNothing()
-{
-    FakeDesktop fake;
-    modGreekNumerology::LifePathNumber = 4;
-    modGreekNumerology::DestinyNumber = 5;
-    frmMain *w = openMain();
-    w->txtName->setText(QStringLiteral("Ann"));
-
-    w->cmdOpen_Click();
-
-    QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest &asked = fake.fileRequests[0];
-    QCOMPARE(asked.mode, FileDialogRequest::Mode::Open);
-    QCOMPARE(asked.title, QStringLiteral("Pallastro"));
-    QCOMPARE(asked.filter, QStringLiteral("Pallastro (*.grn)"));
-    QCOMPARE(asked.defaultSuffix, QStringLiteral("grn"));
-    QVERIFY(!asked.confirmOverwrite);
-
-    QVERIFY(fake.messages.isEmpty());
-    QVERIFY(w->isVisible());
-    QCOMPARE(w->txtName->text(), QStringLiteral("Ann"));
-    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(4));
-    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(5));
-    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
-}
-
-void TestFrmMain::openRefuses_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QByteArray>("content");
-
-    const QByteArray good = ReadingFile::encode({7, 3});
-    QTest::newRow("upper-case extension") << "reading.GRN" << good;
-    QTest::newRow("mixed-case extension") << "reading.Grn" << good;
-    QTest::newRow("other extension") << "reading.txt" << good;
-    QTest::newRow("no extension") << "reading" << good;
-    QTest::newRow("plain digits") << "digits.grn" << QByteArray("7\r\n3\r\n");
-    QTest::newRow("one line") << "short.grn" << good.left(3);
-    QTest::newRow("empty file") << "empty.grn" << QByteArray();
-    QTest::newRow("missing file") << "absent.grn" << QByteArray("<none>");
-}
-
-void TestFrmMain::openRefuses()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QByteArray, content);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(fileName);
-    if (content != "<none>") {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    FakeDesktop fake;
-    modGreekNumerology::LifePathNumber = 4;
-    modGreekNumerology::DestinyNumber = 5;
-    frmMain *w = openMain();
-    fake.fileAnswers.enqueue(path);
-
-    w->cmdOpen_Click();
-
-    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
-    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
-    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(4));
-    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(5));
-    QVERIFY(w->isVisible());
-    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
-    QVERIFY(fake.endedWith.isEmpty());
-}
-
-void TestFrmMain::openSwitchesToReading()
-{
-    QTemporaryDir dir;
-    // No dot is needed: only the last three characters count.
-    const QString path = dir.filePath(QStringLiteral("readinggrn"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(ReadingFile::encode({7, 0}));
-    }
-
-    FakeDesktop fake;
-    QPointer<frmMain> w = openMain();
-    fake.fileAnswers.enqueue(path);
-
-    w->cmdOpen_Click();
-
-    QVERIFY(fake.messages.isEmpty());
-    QCOMPARE(modGreekNumerology::LifePathNumber, qint16(7));
-    QCOMPARE(modGreekNumerology::DestinyNumber, qint16(0));
-    auto *result = onlyOpen<frmGreekNumerologyResult>();
-    QVERIFY(result);
-    QVERIFY(!w || !w->isVisible());
-    QVERIFY(fake.endedWith.isEmpty());
-    QCOMPARE(result->lblLP[1]->text(), QStringLiteral("HEPHAESTUS"));
 }
 
 void TestFrmMain::commandsOpenTheirPages_data()

@@ -7,18 +7,15 @@
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
-#include "ReadingFile.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTextLayout>
-#include <QTemporaryDir>
 
 using namespace WindowTest;
 namespace gn = modGreekNumerology;
@@ -50,9 +47,6 @@ private slots:
     void windowCanMinimizeNotMaximize();
     void closingEndsProgram_data();
     void closingEndsProgram();
-    void saveCancelledDoesNothing();
-    void saveWritesReading();
-    void saveFailureIsReported();
 
 private:
     static frmGreekNumerologyResult *openReading(qint16 lifePath, qint16 destiny);
@@ -475,64 +469,6 @@ void TestFrmResult::closingEndsProgram()
 
     QCOMPARE(fake.endedWith, QList<int>{0});
     QVERIFY(openWindows<frmMain>().isEmpty());
-}
-
-void TestFrmResult::saveCancelledDoesNothing()
-{
-    FakeDesktop fake;
-    auto *w = openReading(7, 3);
-    const SideView before = lifePathView(w);
-
-    w->cmdSave->click();
-
-    QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest &asked = fake.fileRequests[0];
-    QCOMPARE(asked.mode, FileDialogRequest::Mode::Save);
-    QCOMPARE(asked.title, QStringLiteral("Pallastro"));
-    QCOMPARE(asked.filter, QStringLiteral("Rich Text Format (*.grn)"));
-    QCOMPARE(asked.defaultSuffix, QStringLiteral("grn"));
-    QVERIFY(asked.confirmOverwrite);
-    QVERIFY(fake.messages.isEmpty());
-    QVERIFY(lifePathView(w) == before);
-}
-
-void TestFrmResult::saveWritesReading()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("mine.grn"));
-    FakeDesktop fake;
-    auto *w = openReading(7, 3);
-    fake.fileAnswers.enqueue(path);
-
-    w->cmdSave_Click();
-
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray::fromHex("8c0d0a880d0a"));
-    QVERIFY(fake.messages.isEmpty());
-    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
-}
-
-void TestFrmResult::saveFailureIsReported()
-{
-    FakeDesktop fake;
-    auto *w = openReading(7, 3);
-    // Under a regular file: no folder there, for root as for anyone, on
-    // every system.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QFile plain(dir.filePath(QStringLiteral("plain.txt")));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    plain.close();
-    fake.fileAnswers.enqueue(dir.filePath(QStringLiteral("plain.txt/mine.grn")));
-
-    w->cmdSave_Click();
-
-    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("The reading could not be saved.")});
-    QCOMPARE(fake.messages[0].icon, QMessageBox::Critical);
-    QCOMPARE(fake.messages[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
-    QCOMPARE(gn::LifePathNumber, qint16(7));
 }
 
 PALLASTRO_WINDOW_TEST_MAIN(TestFrmResult)
