@@ -92,6 +92,23 @@ class tst_instancelock : public QObject
         return QString::fromLatin1(probe->readLine()).trimmed();
     }
 
+    // A refused probe ends by itself.
+    static void awaitEnd(QProcess *refused)
+    {
+#ifdef Q_OS_UNIX
+        QVERIFY(refused->waitForFinished(30000));
+#else
+        // Under Wine a refused probe now and then never ends after returning
+        // from main (the real program's second copy does end: the Wine
+        // scenario checks it). What the tests are about is its answer.
+        if (!refused->waitForFinished(30000)) {
+            qWarning("the refused probe did not end by itself; ended here");
+            refused->kill();
+            refused->waitForFinished(30000);
+        }
+#endif
+    }
+
     static void stop(QProcess *probe)
     {
         probe->write("quit\n");
@@ -141,18 +158,7 @@ private slots:
 
         QProcess *second = start();
         QCOMPARE(answer(second), QStringLiteral("running"));
-#ifdef Q_OS_UNIX
-        QVERIFY(second->waitForFinished(30000));
-#else
-        // Under Wine a refused probe now and then never ends after returning
-        // from main (the real program's second copy does end: the Wine
-        // scenario checks it). What this test is about is its answer.
-        if (!second->waitForFinished(30000)) {
-            qWarning("the refused probe did not end by itself; ended here");
-            second->kill();
-            second->waitForFinished(30000);
-        }
-#endif
+        awaitEnd(second);
         // The first copy is untouched.
         QCOMPARE(first->state(), QProcess::Running);
 
@@ -511,18 +517,7 @@ private slots:
         // Started the same way, a second copy finds the same lock.
         QProcess *second = startProbe();
         QCOMPARE(answer(second), QStringLiteral("running"));
-#ifdef Q_OS_UNIX
-        QVERIFY(second->waitForFinished(30000));
-#else
-        // Under Wine a refused probe now and then never ends after returning
-        // from main (the real program's second copy does end: the Wine
-        // scenario checks it). What this test is about is its answer.
-        if (!second->waitForFinished(30000)) {
-            qWarning("the refused probe did not end by itself; ended here");
-            second->kill();
-            second->waitForFinished(30000);
-        }
-#endif
+        awaitEnd(second);
 
         stop(first);
         QVERIFY(!QFileInfo::exists(lockFile));
