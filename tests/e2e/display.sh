@@ -1,8 +1,7 @@
 # shellcheck shell=bash
 # A private X server, and a window manager on it, each waited for until it
-# really serves. Sourced by every script that starts the real program on a
-# screen: the end-to-end scenarios, the single-instance and closing tests,
-# the screenshots and the start-up benchmark.
+# really serves. Sourced by lib.sh, the harness of every script that starts
+# the real program on a screen, and by the Wine scenarios' own.
 #
 # The caller sets DISPLAY_WORK to a folder of its own and kills X_PID and
 # WM_PID when it is done. Both functions print what went wrong and return
