@@ -113,6 +113,9 @@ frmAbout::frmAbout(QWidget *owner)
 
     Label2 = WindowKit::label(this, "Label2", Identity::Title(), Look::font(9.75, true), Look::Yellow, QRect(),
                               false, Reach::Exact);
+    // QLabel's own placing of a single line, a pixel lower than the kit's
+    // top alignment: where the title has always stood.
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     placeAutoSized(Label2, 720, 60);
 
     Label1 = WindowKit::label(this, "Label1",
