@@ -131,3 +131,15 @@ start_and_wait_main() {
     MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "the main window did not appear"
     focus_window "$MAIN"
 }
+
+# lock_files: the single-instance lock files in the current home's runtime
+# folder, one a line.
+lock_files() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '*.lock' 2>/dev/null; }
+
+# ends_cleanly PID HOW: the program, just asked to end in the way HOW names,
+# ends by itself with status 0 and leaves no lock file behind.
+ends_cleanly() {
+    wait_exit "$1" 10 || fail "$2 did not end the process"
+    [ "$EXIT_STATUS" = 0 ] || fail "$2 ended the process with status $EXIT_STATUS"
+    [ -z "$(lock_files)" ] || fail "$2 left the lock file $(lock_files)"
+}

@@ -29,9 +29,8 @@ keys alt+f g
 wait_window "Pallastro" "" 5 >/dev/null || fail "the new main window kept the old name"
 keys Return
 
-step "E&xit ends the process with status 0"
+step "E&xit ends the process with status 0 and no lock left"
 focus_window "$MAIN"
 keys alt+f x
-wait_exit "$APP_PID" 10 || fail "Exit did not end the process"
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+ends_cleanly "$APP_PID" "File, Exit"
 echo "ok"

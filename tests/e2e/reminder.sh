@@ -13,7 +13,7 @@ later=(env FAKETIME_DONT_FAKE_MONOTONIC=1
 step "first start stores today's date"
 start_and_wait_main
 wmctrl -i -c "$MAIN"
-wait_exit "$APP_PID" 10 || fail "the first copy did not end"
+ends_cleanly "$APP_PID" "the title-bar close of the main window"
 
 step "15 days later the question comes before the main window"
 start_app "${later[@]}"

@@ -27,6 +27,5 @@ MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "Back did not bring the ma
 
 focus_window "$MAIN"
 keys alt+f x
-wait_exit "$APP_PID" 10 || fail "the program kept running after its window was closed"
-[ "$EXIT_STATUS" = 0 ] || fail "the program ended with status $EXIT_STATUS"
+ends_cleanly "$APP_PID" "File, Exit"
 echo "ok: the window appeared and closing it ended the program"
