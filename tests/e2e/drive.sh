@@ -83,6 +83,13 @@ wait_exit() {
     return 0
 }
 
+# wait_file PATH [SECONDS] [PID]: true once PATH exists; false when it does
+# not within SECONDS (10), or as soon as PID, if given, has ended without it.
+wait_file() {
+    poll "${2:-10}" file_or_ended "$1" "${3:-}" && [ -e "$1" ]
+}
+file_or_ended() { [ -e "$1" ] || { [ -n "$2" ] && has_ended "$2"; }; }
+
 # Keys to the window that has the focus, as a person types them.
 keys() { xdotool key --clearmodifiers --delay 30 "$@"; }
 typetext() { xdotool type --clearmodifiers --delay 20 "$1"; }

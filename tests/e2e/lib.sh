@@ -136,10 +136,11 @@ start_and_wait_main() {
 # folder, one a line.
 lock_files() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '*.lock' 2>/dev/null; }
 
-# ends_cleanly PID HOW: the program, just asked to end in the way HOW names,
-# ends by itself with status 0 and leaves no lock file behind.
+# ends_cleanly PID HOW [SECONDS]: the program, just asked to end in the way
+# HOW names, ends by itself within SECONDS (10) with status 0 and leaves no
+# lock file behind.
 ends_cleanly() {
-    wait_exit "$1" 10 || fail "$2 did not end the process"
+    wait_exit "$1" "${3:-10}" || fail "$2 did not end the process"
     [ "$EXIT_STATUS" = 0 ] || fail "$2 ended the process with status $EXIT_STATUS"
     [ -z "$(lock_files)" ] || fail "$2 left the lock file $(lock_files)"
 }
