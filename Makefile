@@ -9,7 +9,8 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # scenario reads the program over AT-SPI on a D-Bus session of its own.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
-            openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi
+            openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
+            libxtst-dev libxdamage-dev
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does
 # not know as installed, with sudo when not root.
