@@ -1,0 +1,54 @@
+# shellcheck shell=bash
+# Shared by the benchmarks (startup.sh, switch.sh). The fresh homes, the X
+# server and the cleanup come from the end-to-end harness; what is added here
+# is what measuring needs on top of it.
+#
+# The caller sets APP to the Pallastro binary before sourcing this.
+
+# shellcheck source=../tests/e2e/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
+
+# bench_display: one Xvfb for every run, without a window manager. The
+# measuring helpers listen on the root window for the programs' top-level
+# windows, which a manager would reparent into frames of its own; a manager
+# would also add its own work to every map and draw on the screen itself.
+bench_display() { start_display --no-wm -screen 0 1280x1024x24; }
+
+# measure COMMAND...: runs one measurement in a fresh home, so that no earlier
+# run leaves settings (the update reminder stays silent on a first run) or a
+# single-instance lock. Only the variables named here reach the programs, so
+# that both start alike whatever the caller's environment holds.
+measure() {
+    fresh_home
+    env -i PATH="$PATH" DISPLAY="$DISPLAY" LANG="${LANG:-C.UTF-8}" \
+        HOME="$HOME" XDG_CONFIG_HOME="$XDG_CONFIG_HOME" XDG_CACHE_HOME="$XDG_CACHE_HOME" \
+        XDG_DATA_HOME="$XDG_DATA_HOME" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+        QT_QPA_PLATFORM=xcb BROWSER=/bin/false \
+        "$@" || fail "a run did not complete: $*"
+    rm -rf "$USER_DIR"
+}
+
+# median FILE COLUMN
+median() {
+    cut -d' ' -f"$2" "$1" | sort -g | awk '{ v[NR] = $1 }
+        END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# alternate RUNS MINIMAL_OUT PALLASTRO_OUT: calls the caller's run_minimal
+# and run_pallastro, each printing one line of figures, RUNS times each in
+# turn, after one untimed run of each so that both start from a warm file
+# cache. Runs side by side share the machine's load, so the ratios of their
+# medians hold even when the absolute times do not.
+alternate() {
+    local runs=$1 i
+    run_minimal >/dev/null
+    run_pallastro >/dev/null
+    : >"$2"
+    : >"$3"
+    for i in $(seq "$runs"); do
+        run_minimal >>"$2"
+        run_pallastro >>"$3"
+        printf '\rrun %d/%d' "$i" "$runs" >&2
+    done
+    echo >&2
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The window switch of Pallastro against a minimal Qt Widgets program that
+# switches between two windows of the same kind in the same order: from the
+# release of the Get button's key to the result window painted, and from the
+# release of Back's key to the fresh main window painted (switchwait.cpp).
+#
+# Both programs run under one bare Xvfb, alternating minimal/Pallastro, each
+# run in a fresh home (common.sh); each run times the first switch either way
+# of a newly started program, the one a user meets.
+#
+# usage: switch.sh [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL SWITCHWAIT
+set -euo pipefail
+
+usage() { echo "usage: $0 [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL SWITCHWAIT" >&2; exit 2; }
+runs=15
+raw=""
+while getopts "n:r:" opt; do
+    case $opt in
+        n) runs=$OPTARG ;;
+        r) raw=$OPTARG ;;
+        *) usage ;;
+    esac
+done
+shift $((OPTIND - 1))
+[ $# -eq 3 ] || usage
+APP=$(realpath "$1")
+minimal=$(realpath "$2")
+switchwait=$(realpath "$3")
+[ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
+
+# shellcheck source=common.sh
+. "$(dirname "$0")/common.sh"
+bench_display
+
+# Each wait of a run (a window, its settling, a switch) is given this long.
+timeout_s=30
+# The minimal program's windows have Pallastro's sizes.
+run_minimal() { measure "$switchwait" "Minimal v1.0" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$minimal"; }
+run_pallastro() { measure "$switchwait" "$TITLE" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$APP"; }
+
+alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
+
+if [ -n "$raw" ]; then
+    { echo "# program get_to_result_ms back_to_main_ms"
+      sed 's/^/minimal /' "$E2E_TMP/minimal"
+      sed 's/^/pallastro /' "$E2E_TMP/pallastro"; } >"$raw"
+fi
+
+min_get=$(median "$E2E_TMP/minimal" 1);   min_back=$(median "$E2E_TMP/minimal" 2)
+pal_get=$(median "$E2E_TMP/pallastro" 1); pal_back=$(median "$E2E_TMP/pallastro" 2)
+
+awk -v runs="$runs" -v mg="$min_get" -v mb="$min_back" -v pg="$pal_get" -v pb="$pal_back" 'BEGIN {
+    printf "Switch: medians over %d alternating runs each (Xvfb, fresh HOME per run)\n", runs
+    printf "%-22s %22s %22s\n", "", "Get -> result painted", "Back -> main painted"
+    printf "%-22s %19.1f ms %19.1f ms\n", "minimal Qt program", mg, mb
+    printf "%-22s %19.1f ms %19.1f ms\n", "Pallastro", pg, pb
+    printf "%-22s %22.2f %22.2f\n", "ratio Pallastro/min.", pg / mg, pb / mb
+    printf "The goal is a ratio within 1.2 either way.\n"
+}'
