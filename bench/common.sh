@@ -3,7 +3,27 @@
 # server and the cleanup come from the end-to-end harness; what is added here
 # is what measuring needs on top of it.
 #
-# The caller sets APP to the Pallastro binary before sourcing this.
+# Both take the same command line, which is read here:
+#   [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL HELPER
+# and sets runs, raw, APP, minimal and helper; the caller names its measuring
+# helper in BENCH_HELPER for the usage line.
+
+bench_usage() { echo "usage: $0 [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL ${BENCH_HELPER:-HELPER}" >&2; exit 2; }
+runs=15
+raw=""
+while getopts "n:r:" opt; do
+    case $opt in
+        n) runs=$OPTARG ;;
+        r) raw=$OPTARG ;;
+        *) bench_usage ;;
+    esac
+done
+shift $((OPTIND - 1))
+[ $# -eq 3 ] || bench_usage
+APP=$(realpath "$1")
+minimal=$(realpath "$2")
+helper=$(realpath "$3")
+[ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
 
 # shellcheck source=../tests/e2e/lib.sh
 . "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"

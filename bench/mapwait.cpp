@@ -9,6 +9,8 @@
 // program's top-level windows are children of the root window, so a
 // MapNotify for them reaches a client listening on the root.
 
+#include "XWait.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -26,14 +28,11 @@
 #include <fstream>
 #include <string>
 
-namespace {
+using xwait::hasTitle;
+using xwait::ignoreErrors;
+using xwait::nowMs;
 
-double nowMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
+namespace {
 
 long peakResidentKb(pid_t pid)
 {
@@ -46,25 +45,11 @@ long peakResidentKb(pid_t pid)
     return -1;
 }
 
-// Qt may append " \u2014 <application display name>" to a title, so the
-// title given is matched as the start of the window's name.
-bool hasTitle(Display *display, Window window, const char *title)
-{
-    char *name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
-        return false;
-    const bool same = std::strncmp(name, title, std::strlen(title)) == 0;
-    XFree(name);
-    return same;
-}
-
 void finish(pid_t child)
 {
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
 }
-
-int ignoreErrors(Display *, XErrorEvent *) { return 0; }
 
 } // namespace
 

@@ -77,6 +77,17 @@ void finish(QMainWindow *window, QWidget *client, int width, int clientHeight)
     window->setFixedSize(width, clientHeight + window->menuBar()->sizeHint().height());
 }
 
+// Exit at the foot of the File menu, then the Help menu and Donate, as both
+// of Pallastro's windows have them.
+void exitAndHelp(QMainWindow *window, QMenu *file)
+{
+    file->addAction(QStringLiteral("E&xit"), qApp, &QApplication::quit);
+    QMenu *help = window->menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Online Help"));
+    help->addAction(QStringLiteral("&About"));
+    window->menuBar()->addAction(QStringLiteral("&Donate"));
+}
+
 QMainWindow *makeResult();
 
 QMainWindow *makeMain()
@@ -86,11 +97,7 @@ QMainWindow *makeMain()
     QMenu *file = window->menuBar()->addMenu(QStringLiteral("&File"));
     QAction *get = file->addAction(QStringLiteral("&Get My Reading"));
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), qApp, &QApplication::quit);
-    QMenu *help = window->menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Online Help"));
-    help->addAction(QStringLiteral("&About"));
-    window->menuBar()->addAction(QStringLiteral("&Donate"));
+    exitAndHelp(window, file);
 
     auto *client = new QWidget;
     label(client, QStringLiteral("A banner line of white text across the top of the window."),
@@ -180,11 +187,7 @@ QMainWindow *makeResult()
     file->addAction(QStringLiteral("&Print"));
     QAction *backItem = file->addAction(QStringLiteral("&Back"));
     file->addSeparator();
-    file->addAction(QStringLiteral("E&xit"), qApp, &QApplication::quit);
-    QMenu *help = window->menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Online Help"));
-    help->addAction(QStringLiteral("&About"));
-    window->menuBar()->addAction(QStringLiteral("&Donate"));
+    exitAndHelp(window, file);
 
     auto *client = new QWidget;
     label(client, QStringLiteral("A banner line of white text across the top of the window."),

@@ -9,30 +9,14 @@
 # usage: startup.sh [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL MAPWAIT
 set -euo pipefail
 
-usage() { echo "usage: $0 [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL MAPWAIT" >&2; exit 2; }
-runs=15
-raw=""
-while getopts "n:r:" opt; do
-    case $opt in
-        n) runs=$OPTARG ;;
-        r) raw=$OPTARG ;;
-        *) usage ;;
-    esac
-done
-shift $((OPTIND - 1))
-[ $# -eq 3 ] || usage
-APP=$(realpath "$1")
-minimal=$(realpath "$2")
-mapwait=$(realpath "$3")
-[ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
-
+BENCH_HELPER=MAPWAIT
 # shellcheck source=common.sh
-. "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/common.sh" "$@"
 bench_display
 
 timeout_s=30
-run_minimal() { measure "$mapwait" "Minimal v1.0" "$timeout_s" "$minimal"; }
-run_pallastro() { measure "$mapwait" "$TITLE" "$timeout_s" "$APP"; }
+run_minimal() { measure "$helper" "Minimal v1.0" "$timeout_s" "$minimal"; }
+run_pallastro() { measure "$helper" "$TITLE" "$timeout_s" "$APP"; }
 
 alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
 

@@ -11,32 +11,16 @@
 # usage: switch.sh [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL SWITCHWAIT
 set -euo pipefail
 
-usage() { echo "usage: $0 [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL SWITCHWAIT" >&2; exit 2; }
-runs=15
-raw=""
-while getopts "n:r:" opt; do
-    case $opt in
-        n) runs=$OPTARG ;;
-        r) raw=$OPTARG ;;
-        *) usage ;;
-    esac
-done
-shift $((OPTIND - 1))
-[ $# -eq 3 ] || usage
-APP=$(realpath "$1")
-minimal=$(realpath "$2")
-switchwait=$(realpath "$3")
-[ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
-
+BENCH_HELPER=SWITCHWAIT
 # shellcheck source=common.sh
-. "$(dirname "$0")/common.sh"
+. "$(dirname "$0")/common.sh" "$@"
 bench_display
 
 # Each wait of a run (a window, its settling, a switch) is given this long.
 timeout_s=30
 # The minimal program's windows have Pallastro's sizes.
-run_minimal() { measure "$switchwait" "Minimal v1.0" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$minimal"; }
-run_pallastro() { measure "$switchwait" "$TITLE" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$APP"; }
+run_minimal() { measure "$helper" "Minimal v1.0" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$minimal"; }
+run_pallastro() { measure "$helper" "$TITLE" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$APP"; }
 
 alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
 

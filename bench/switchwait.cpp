@@ -19,6 +19,8 @@
 // windows are then children of the root window, their map events reach a
 // client listening on the root, and nothing but the program draws into them.
 
+#include "XWait.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -37,28 +39,11 @@
 #include <cstring>
 #include <ctime>
 
+using xwait::hasTitle;
+using xwait::ignoreErrors;
+using xwait::nowMs;
+
 namespace {
-
-double nowMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
-}
-
-int ignoreErrors(Display *, XErrorEvent *) { return 0; }
-
-// Qt may append " \u2014 <application display name>" to a title, so the
-// title given is matched as the start of the window's name.
-bool hasTitle(Display *display, Window window, const char *title)
-{
-    char *name = nullptr;
-    if (!XFetchName(display, window, &name) || !name)
-        return false;
-    const bool same = std::strncmp(name, title, std::strlen(title)) == 0;
-    XFree(name);
-    return same;
-}
 
 struct Session
 {
