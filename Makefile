@@ -74,9 +74,9 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev cmake make qt6-base-dev
 
 fuzz:
 	$(call install-missing,$(FUZZ_PACKAGES))
-	[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++
-	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DPALLASTRO_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_readingfile
 	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  $(FUZZ_BUILD)/fuzz_readingfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -dict=fuzz/readingfile.dict \
+	  $(FUZZ_BUILD)/fuzz/fuzz_readingfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -dict=fuzz/readingfile.dict \
 	    -artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/seeds
