@@ -1,10 +1,13 @@
 #include "DescriptionBox.h"
 
+#include "Look.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QPainter>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOptionComplex>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -21,6 +24,8 @@ constexpr int TextIndent = 4;
 class ShortTrackStyle : public QProxyStyle
 {
 public:
+    using QProxyStyle::QProxyStyle;
+
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_ScrollBarSliderMin)
@@ -53,7 +58,10 @@ QStyle *shortTrackStyle()
     // every box.
     static QPointer<ShortTrackStyle> style;
     if (!style) {
-        style = new ShortTrackStyle;
+        // On the program's own style: a proxy left without a base takes the
+        // desktop's, which on Windows draws this one scroll bar in the
+        // classic Windows look among Fusion's controls.
+        style = new ShortTrackStyle(QStyleFactory::create(Look::styleName()));
         style->setParent(qApp);
     }
     return style;
