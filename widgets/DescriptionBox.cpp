@@ -4,10 +4,8 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QPointer>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOptionComplex>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -52,28 +50,13 @@ private:
     static constexpr QColor TrackColour{0x9A, 0x9A, 0x9A};
 };
 
-QStyle *shortTrackStyle()
-{
-    // One for the process, owned by the application so that it outlives
-    // every box.
-    static QPointer<ShortTrackStyle> style;
-    if (!style) {
-        // On the program's own style: a proxy left without a base takes the
-        // desktop's, which on Windows draws this one scroll bar in the
-        // classic Windows look among Fusion's controls.
-        style = new ShortTrackStyle(QStyleFactory::create(Look::styleName()));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 } // namespace
 
 DescriptionBox::DescriptionBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
     document()->setDocumentMargin(0);
-    verticalScrollBar()->setStyle(shortTrackStyle());
+    verticalScrollBar()->setStyle(Look::sharedProxyStyle<ShortTrackStyle>());
     // The margins around the viewport show the box's own background.
     setAutoFillBackground(true);
     fitWholeLines();

@@ -3,10 +3,7 @@
 #include "Look.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QPointer>
 #include <QProxyStyle>
-#include <QStyleFactory>
 
 namespace {
 
@@ -28,19 +25,6 @@ public:
     }
 };
 
-QStyle *plainListStyle()
-{
-    // One for the process, owned by the application so that it outlives
-    // every list. A style rather than a style sheet: a sheet costs each list
-    // a style of its own and a parse, a good part of making a window.
-    static QPointer<PlainListStyle> style;
-    if (!style) {
-        style = new PlainListStyle(QStyleFactory::create(Look::styleName()));
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 } // namespace
 
 DropDownList::DropDownList(QWidget *parent)
@@ -48,7 +32,9 @@ DropDownList::DropDownList(QWidget *parent)
 {
     setEditable(false);
     setMaxVisibleItems(VisibleEntries);
-    setStyle(plainListStyle());
+    // A style rather than a style sheet: a sheet costs each list a style of
+    // its own and a parse, a good part of making a window.
+    setStyle(Look::sharedProxyStyle<PlainListStyle>());
     // The application's colours, not those of the dark panel the lists sit
     // on: Fusion draws a list's rim in the window colour, which on the panel
     // would be black.

@@ -3,10 +3,13 @@
 // The program's look, shared by all three windows: fonts, colours, and the
 // widget style and palette of the whole application.
 
+#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QPointer>
 #include <QString>
+#include <QStyleFactory>
 
 namespace Look {
 
@@ -39,5 +42,20 @@ QString styleName();
 // QApplication. Call once, right after the QApplication exists and before
 // any window is built.
 void applyToApplication();
+
+// The one style of kind ProxyStyle (a QProxyStyle) for the process, made on
+// the program's own style: a proxy left without a base takes the desktop's,
+// which on Windows is the classic Windows look among Fusion's controls.
+// Owned by the application, so that it outlives every widget that uses it.
+template<typename ProxyStyle>
+QStyle *sharedProxyStyle()
+{
+    static QPointer<ProxyStyle> style;
+    if (!style) {
+        style = new ProxyStyle(QStyleFactory::create(styleName()));
+        style->setParent(qApp);
+    }
+    return style;
+}
 
 } // namespace Look
