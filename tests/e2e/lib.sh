@@ -88,7 +88,7 @@ fail() {
             echo "process $pid has ended" >&2
         fi
     done
-    for log in "$E2E_TMP"/app*.log; do
+    for log in "$E2E_TMP"/app*.log "$E2E_TMP"/xvfb.log; do
         [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
     done
     exit 1
@@ -115,11 +115,34 @@ start_window_manager() {
 
 # start_program COMMAND...: starts it in the background with its output in
 # $E2E_TMP/app<N>.log, sets APP_PID; ended on exit and watched by fail.
+#
+# Xvfb (21.1) now and then drops a connection it has just accepted when
+# another client goes away at that moment: the program then dies with
+# "cannot open a display". The checks here are short-lived X clients, so
+# none runs until the program has a window, which it makes only once its
+# connection stands; the wait holds a single connection meanwhile.
 start_program() {
-    local log="$E2E_TMP/app${#APP_PIDS[@]}.log"
+    local log="$E2E_TMP/app${#APP_PIDS[@]}.log" pid="" _
     "$@" >"$log" 2>&1 &
     APP_PID=$!
     APP_PIDS+=("$APP_PID")
+    [ -n "${DISPLAY:-}" ] || return 0
+    for _ in $(seq 400); do
+        pid=$(program_pid "$APP_PID")
+        [ -z "$pid" ] && kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.05
+    done
+    [ -z "$pid" ] || timeout 20 xdotool search --sync --pid "$pid" >/dev/null 2>&1 || true
+}
+
+# program_pid PID: PID itself or the process below it that runs the program
+# (APP's file name): a wrapper such as faketime starts it as a child. Empty
+# while there is none.
+program_pid() {
+    local pid
+    for pid in "$1" $(pgrep -P "$1") $(pgrep -P "$1" | xargs -r -n 1 pgrep -P); do
+        [ "$(basename "$(readlink "/proc/$pid/exe" 2>/dev/null)")" = "$(basename "$APP")" ] && { echo "$pid"; return; }
+    done
 }
 
 # start_app [prefix command...]: starts the program, sets APP_PID.
