@@ -15,6 +15,7 @@ struct FileDialogRequest
     enum class Mode { Open, Save };
     Mode mode = Mode::Open;
     QString title;            // window title
+    QString spokenTitle;      // what a screen reader calls the dialog instead
     QString filter;           // Qt name filter, e.g. "Pallastro (*.grn)"
     QString defaultSuffix;    // appended when the user types no extension
     bool confirmOverwrite = false;

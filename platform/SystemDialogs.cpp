@@ -19,6 +19,8 @@ QMessageBox::StandardButton SystemDialogs::message(QWidget *parent, QMessageBox:
 QString SystemDialogs::askFileName(QWidget *parent, const FileDialogRequest &request)
 {
     QFileDialog dialog(parent, request.title);
+    if (!request.spokenTitle.isEmpty())
+        dialog.setAccessibleName(request.spokenTitle);
     const bool saving = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -1,8 +1,10 @@
 #include "DropDownList.h"
 
+#include "DropDownListAccessible.h"
 #include "Look.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QProxyStyle>
 
 namespace {
@@ -39,13 +41,25 @@ DropDownList::DropDownList(QWidget *parent)
     // on: Fusion draws a list's rim in the window colour, which on the panel
     // would be black.
     setPalette(QApplication::palette(this));
+
+    DropDownListAccessible::install();
+    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::followChoice);
 }
 
 void DropDownList::setPurpose(const QString &purpose)
 {
     setAccessibleName(purpose);
-#ifdef Q_OS_UNIX
-    setAccessibleDescription(purpose);
-#endif
     view()->setAccessibleName(purpose);
+}
+
+void DropDownList::followChoice(int index)
+{
+    // A closed list says nothing over AT-SPI when its entry changes (Qt 6.4
+    // sends a name change, which Orca ignores for combo boxes, and has no
+    // selection interface). The list it drops down announces the entry that
+    // becomes current in it, as it does when the user types an entry's first
+    // letters; so the arrow keys, Home and End move that entry too.
+    if (view()->isVisible())
+        return;
+    view()->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex()));
 }

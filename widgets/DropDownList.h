@@ -15,10 +15,10 @@ public:
     static constexpr int VisibleEntries = 20;
 
     // Says what the list holds, e.g. "Birth Day: month", to assistive
-    // technology. Qt's own interface for combo boxes reads the entry chosen
-    // as the list's name on Linux and macOS, and leaves the label to a buddy
-    // relation, which one label can give to one list only (the three date
-    // lists share one label); there the purpose goes into the description.
-    // Elsewhere the name carries the purpose and the value the entry.
+    // technology: the list's name, on every system; the entry chosen is its
+    // value (DropDownListAccessible).
     void setPurpose(const QString &purpose);
+
+private:
+    void followChoice(int index);
 };

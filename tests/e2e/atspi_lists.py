@@ -3,12 +3,12 @@
 read over AT-SPI as Orca reads it.
 
     atspi_lists.py read PID
-        One line per combo box of the program's windows, sorted by
-        description: NAME<TAB>DESCRIPTION<TAB>LABELLED-BY.
+        One line per combo box of the program's windows, sorted:
+        NAME<TAB>TEXT<TAB>LABELLED-BY, the text being the entry chosen.
     atspi_lists.py watch PID LAST SECONDS COMMAND...
         Runs COMMAND (say, keys sent with xdotool) and prints, one a line,
-        the new names the program announces for its combo boxes, until it
-        announces LAST or SECONDS have passed (exit status 1).
+        the list entries the focus is announced on, until it is announced on
+        LAST or SECONDS have passed (exit status 1).
 
 Waits up to 20 seconds for the program to show up on the bus; exits 2 when
 it does not.
@@ -62,10 +62,18 @@ def clean(text):
     return (text or "").replace("\t", " ").replace("\n", " ")
 
 
+def text_of(node):
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return ""
+    return text.getText(0, text.characterCount)
+
+
 def read(pid):
-    lines = [[clean(box.name), clean(box.description), clean(labelled_by(box))]
+    lines = [[clean(box.name), clean(text_of(box)), clean(labelled_by(box))]
              for box in combo_boxes(application(pid))]
-    for line in sorted(lines, key=lambda fields: fields[1]):
+    for line in sorted(lines):
         print("\t".join(line))
 
 
@@ -75,16 +83,18 @@ def watch(pid, last, seconds, command):
     outcome = {"heard": False}
 
     def on_event(event):
-        if event.type == "object:property-change:accessible-name" and event.source in boxes:
-            print(clean(event.any_data), flush=True)
-            if event.any_data == last:
+        if event.type == "object:state-changed:focused" and event.detail1 == 1 \
+                and event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
+            name = event.source.name
+            print(clean(name), flush=True)
+            if name == last:
                 outcome["heard"] = True
                 pyatspi.Registry.stop()
 
     # The whole class of object events: Qt 6.4 matches the names of the
     # events a client listens to against another spelling
-    # (Object:PropertyChange:AccessibleName) and sends nothing to a client
-    # that asks for this one event alone.
+    # (Object:StateChanged:Focused) and sends nothing to a client that asks
+    # for this one event alone.
     pyatspi.Registry.registerEventListener(on_event, "object")
     # The program learns of the listener from the registry, which tells it
     # before it answers us; one call to the program and back, and the

@@ -16,8 +16,8 @@
 #
 # fail MESSAGE shows what is on the screen, where a program still running is
 # stuck and what each started program printed, then ends the script with 1.
-# On exit everything started here is ended and E2E_TMP removed; a script
-# with a trap of its own calls cleanup from it. The window and keyboard
+# On exit everything started here is ended (what at_exit names too) and
+# E2E_TMP removed; a script with a trap of its own calls cleanup from it. The window and keyboard
 # helpers (wait_window, keys, ...) are in drive.sh.
 
 set -euo pipefail
@@ -55,10 +55,14 @@ unset DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME QT_SCALE_FACTOR WAYLAND_DISPL
 export BROWSER=/bin/false
 
 APP_PIDS=()
+# Commands cleanup runs, the last added first, before the display goes.
+AT_EXIT=()
+at_exit() { AT_EXIT+=("$*"); }
 
 cleanup() {
-    local pid
+    local pid i
     for pid in "${APP_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+    for ((i = ${#AT_EXIT[@]} - 1; i >= 0; i--)); do eval "${AT_EXIT[$i]}" || true; done
     stop_display
     wait 2>/dev/null || true
     rm -rf "$E2E_TMP"
@@ -166,4 +170,33 @@ ends_cleanly() {
     wait_exit "$1" "${3:-10}" || fail "$2 did not end the process"
     [ "$EXIT_STATUS" = 0 ] || fail "$2 ended the process with status $EXIT_STATUS"
     [ -z "$(lock_files)" ] || fail "$2 left the lock file $(lock_files)"
+}
+
+# start_accessibility_bus: a D-Bus session of our own, exported, with the
+# accessibility bus started on it, so that the program and a screen reader
+# meet there and the user's own session is never touched. Both are ended on
+# exit.
+start_accessibility_bus() {
+    local info launcher
+    info=$(dbus-daemon --session --fork --print-address=1 --print-pid=1) || fail "no D-Bus session"
+    DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$info")
+    export DBUS_SESSION_BUS_ADDRESS
+    at_exit kill "$(sed -n 2p <<<"$info")"
+    # Asking for the accessibility bus starts its launcher, and the answer
+    # comes once the bus serves.
+    dbus-send --session --print-reply --reply-timeout=20000 --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
+        >"$E2E_TMP/a11y-bus" 2>&1 || fail "no accessibility bus: $(cat "$E2E_TMP/a11y-bus")"
+    launcher=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus | sed -n 's/.*uint32 //p')
+    # The launcher ends the accessibility bus it started; the session goes
+    # after it.
+    [ -z "$launcher" ] || at_exit end_process "$launcher"
+    # The program speaks AT-SPI only when asked to.
+    export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# end_process PID: asks it to end and waits up to two seconds.
+end_process() {
+    kill "$1" 2>/dev/null || return 0
+    for _ in $(seq 40); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
 }

@@ -378,6 +378,7 @@ void TestSaveOpen::cancelledSave()
     const FileDialogRequest &request = fake.fileRequests.first();
     QCOMPARE(request.mode, FileDialogRequest::Mode::Save);
     QCOMPARE(request.title, QStringLiteral("Pallastro"));
+    QCOMPARE(request.spokenTitle, QStringLiteral("Pallastro: Save this reading"));
     QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.grn)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
     QVERIFY(request.confirmOverwrite);
@@ -403,6 +404,7 @@ void TestSaveOpen::cancelledOpen()
     const FileDialogRequest &request = fake.fileRequests.first();
     QCOMPARE(request.mode, FileDialogRequest::Mode::Open);
     QCOMPARE(request.title, QStringLiteral("Pallastro"));
+    QCOMPARE(request.spokenTitle, QStringLiteral("Pallastro: Open a saved reading"));
     QCOMPARE(request.filter, QStringLiteral("Pallastro (*.grn)"));
     QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
     QVERIFY(!request.confirmOverwrite);

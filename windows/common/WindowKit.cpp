@@ -5,12 +5,15 @@
 #include "FrameBox.h"
 #include "LinkLabel.h"
 #include "Look.h"
+#include "MenuStyle.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
@@ -70,6 +73,9 @@ void finishTopLevel(QMainWindow *window)
     // user cannot change it.
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     window->adjustSize();
+
+    for (QMenu *menu : window->menuBar()->findChildren<QMenu *>())
+        menu->setStyle(Look::sharedProxyStyle<MenuStyle>());
 
     Centring::centreOnScreen(window);
 }
@@ -148,11 +154,16 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
                     const QRect &geometry)
 {
     auto *b = new QPushButton(text, parent);
+    setUpButton(b, name, font, geometry);
+    return b;
+}
+
+void setUpButton(QPushButton *b, const char *name, const QFont &font, const QRect &geometry)
+{
     b->setObjectName(QLatin1String(name));
     b->setFont(font);
     b->setGeometry(geometry);
     b->setAutoDefault(false);
-    return b;
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QFont &font,

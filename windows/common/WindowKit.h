@@ -74,6 +74,8 @@ LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, con
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QFont &font,
                     const QRect &geometry);
+// The same set-up for a button made elsewhere.
+void setUpButton(QPushButton *b, const char *name, const QFont &font, const QRect &geometry);
 
 // A frame filled with its background colour, with a thin grey border (the
 // default look) or none at all, and an optional caption.

@@ -118,9 +118,10 @@ void frmMain::buildControls()
 void frmMain::nameForAssistiveTechnology()
 {
     // The entry fields carry the caption of the label beside them; the
-    // buddy link lets a screen reader tie label and field together too.
+    // buddy link lets a screen reader tie label and field together too. The
+    // one date label stands for three lists, so it is no list's buddy: a
+    // screen reader would read it in place of each list's own name.
     Label1->setBuddy(txtName);
-    Label2[0]->setBuddy(cboMonth);
     txtName->setAccessibleName(Label1->text());
     const QString birthDay = Label2[0]->text();
     const std::pair<QComboBox *, const char *> parts[] = {
@@ -248,6 +249,9 @@ void frmMain::cmdOpen_Click()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
     request.title = Identity::Name();
+    // Both file dialogs carry the program's name; a screen reader says which
+    // one is open.
+    request.spokenTitle = Identity::Name() + QStringLiteral(": Open a saved reading");
     request.filter = QStringLiteral("Pallastro (*.grn)");
     request.defaultSuffix = QStringLiteral("grn");
 

@@ -8,6 +8,7 @@
 #include "WindowRoot.h"
 #include "Identity.h"
 
+#include "AnnouncingButton.h"
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -70,9 +71,10 @@ QLabel *portrait(QWidget *parent, const char *name)
     return image;
 }
 
-QPushButton *stepButton(QWidget *parent, const char *name, const QString &text, int left, const QString &tip)
+AnnouncingButton *stepButton(QWidget *parent, const char *name, const QString &text, int left, const QString &tip)
 {
-    QPushButton *b = WindowKit::button(parent, name, text, Look::font(9, true), Twips::rect(left, 1860, 500, 300));
+    auto *b = new AnnouncingButton(text, parent);
+    WindowKit::setUpButton(b, name, Look::font(9, true), Twips::rect(left, 1860, 500, 300));
     b->setToolTip(tip);
     return b;
 }
@@ -83,11 +85,14 @@ QPushButton *stepButton(QWidget *parent, const char *name, const QString &text, 
 // What one side of the window is made of, so that both sides share one drawing.
 struct frmGreekNumerologyResult::Side
 {
+    const QString title;   // "Life Path" or "Destiny", as a screen reader names the side
     qint16 &position;
     const QList<qint16> &gods;
     QLabel *name;
     QPlainTextEdit *description;
     QLabel *portrait;
+    AnnouncingButton *back;
+    AnnouncingButton *next;
 };
 
 void frmGreekNumerologyResult::showError(const QString &text)
@@ -185,13 +190,11 @@ void frmGreekNumerologyResult::nameForAssistiveTechnology()
     fraLP->setAccessibleName(QStringLiteral("Life Path"));
     Frame1->setAccessibleName(QStringLiteral("Destiny"));
 
-    // Each mythology box is named by the heading of its panel.
-    lblLP[4]->setBuddy(txtLP);
-    lblD[3]->setBuddy(txtD);
-    txtLP->setAccessibleName(lblLP[4]->text());
-    txtD->setAccessibleName(lblD[3]->text());
-
-    // "<<" and ">>" say nothing when read out; the tool tips stay as they are.
+    // "<<" and ">>" say nothing when read out, and their tool tips "Back"
+    // and "Next" would be read as their descriptions, "Back" clashing with
+    // the window's own Back; the tool tips stay as they are. The
+    // descriptions, and the names of the mythology boxes, say which god each
+    // side shows (ShowGod).
     cmdBackLP->setAccessibleName(QStringLiteral("Previous Life Path god"));
     cmdNextLP->setAccessibleName(QStringLiteral("Next Life Path god"));
     cmdBackD->setAccessibleName(QStringLiteral("Previous Destiny god"));
@@ -204,6 +207,48 @@ void frmGreekNumerologyResult::nameForAssistiveTechnology()
 
     // Out of sight below the client area, but a link all the same.
     Label13->setAccessibleName(QStringLiteral("Get this software fully branded"));
+}
+
+QString frmGreekNumerologyResult::shownGodName(const Side &side)
+{
+    using namespace modGreekNumerology;
+    if (side.position < 0 || side.position >= side.gods.size())
+        return {};
+    const qint16 p = side.gods.at(side.position);
+    return p >= 0 && p < CatalogueSize ? GodNames[p] : QString();
+}
+
+void frmGreekNumerologyResult::speakShownGods()
+{
+    // A screen reader announces a changed description of the focused
+    // control, so only what changed is set again: a step that ends in a
+    // message box leaves everything as it was and says nothing more.
+    const auto setName = [](QWidget *w, const QString &name) {
+        if (w->accessibleName() != name)
+            w->setAccessibleName(name);
+    };
+    const auto setDescription = [](QWidget *w, const QString &description) {
+        if (w->accessibleDescription() != description)
+            w->setAccessibleDescription(description);
+    };
+
+    QStringList reading;
+    const qint16 numbers[] = {modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber};
+    int i = 0;
+    for (const Side &side : {lifePathSide(), destinySide()}) {
+        const QString god = shownGodName(side);
+        // The mythology box is named after its god, and no label stands in
+        // for that name, so it is read on focus ahead of the text.
+        setName(side.description, side.title + (god.isEmpty() ? QStringLiteral(" god") : QStringLiteral(" god: ") + god));
+        // A step on either button says where it led.
+        const QString shows = side.title + (god.isEmpty() ? QStringLiteral(" shows no god") : QStringLiteral(" shows ") + god);
+        side.back->announce(shows);
+        side.next->announce(shows);
+        reading << QStringLiteral("%1 %2, %3.").arg(side.title).arg(numbers[i++]).arg(god.isEmpty() ? QStringLiteral("no god") : god);
+    }
+    // The window opens with the focus on Back: its description is the whole
+    // reading, so that the reading is heard as the window appears.
+    setDescription(cmdBack, reading.join(QLatin1Char(' ')));
 }
 
 void frmGreekNumerologyResult::describePortrait(QLabel *portrait, int catalogPosition)
@@ -332,14 +377,28 @@ void frmGreekNumerologyResult::ShowGod(const Side &side)
     describePortrait(side.portrait, p);
 }
 
+frmGreekNumerologyResult::Side frmGreekNumerologyResult::lifePathSide()
+{
+    return {QStringLiteral("Life Path"), LifePathPosition, modGreekNumerology::LifePathGods, lblLP[1], txtLP, imgLP,
+            cmdBackLP, cmdNextLP};
+}
+
+frmGreekNumerologyResult::Side frmGreekNumerologyResult::destinySide()
+{
+    return {QStringLiteral("Destiny"), DestinyPosition, modGreekNumerology::DestinyGods, lblD[1], txtD, imgD,
+            cmdBackD, cmdNextD};
+}
+
 void frmGreekNumerologyResult::ShowLifePathGod()
 {
-    ShowGod({LifePathPosition, modGreekNumerology::LifePathGods, lblLP[1], txtLP, imgLP});
+    ShowGod(lifePathSide());
+    speakShownGods();
 }
 
 void frmGreekNumerologyResult::ShowDestinyGod()
 {
-    ShowGod({DestinyPosition, modGreekNumerology::DestinyGods, lblD[1], txtD, imgD});
+    ShowGod(destinySide());
+    speakShownGods();
 }
 
 void frmGreekNumerologyResult::cmdBackLP_Click()
@@ -391,6 +450,7 @@ void frmGreekNumerologyResult::cmdSave_Click()
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
     request.title = Identity::Name();
+    request.spokenTitle = Identity::Name() + QStringLiteral(": Save this reading");
     request.filter = QStringLiteral("Rich Text Format (*.grn)");
     request.defaultSuffix = QStringLiteral("grn");
     request.confirmOverwrite = true;

@@ -4,6 +4,8 @@
 // showing its number, the number's interpretation and one of its gods at a
 // time. Closing it by any way other than Back ends the program.
 
+#include "AnnouncingButton.h"
+
 #include <QMainWindow>
 
 class LinkLabel;
@@ -36,15 +38,15 @@ public:
     LinkLabel *lblFullBrand = nullptr;
     QGroupBox *Frame1 = nullptr;
     QPlainTextEdit *txtD = nullptr;
-    QPushButton *cmdNextD = nullptr;
-    QPushButton *cmdBackD = nullptr;
+    AnnouncingButton *cmdNextD = nullptr;
+    AnnouncingButton *cmdBackD = nullptr;
     QLabel *lblD[4] = {};
     QLabel *imgD = nullptr;
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdBack = nullptr;
     QGroupBox *fraLP = nullptr;
-    QPushButton *cmdBackLP = nullptr;
-    QPushButton *cmdNextLP = nullptr;
+    AnnouncingButton *cmdBackLP = nullptr;
+    AnnouncingButton *cmdNextLP = nullptr;
     QPlainTextEdit *txtLP = nullptr;
     QLabel *imgLP = nullptr;
     QLabel *lblLP[5] = {};   // element 3 does not exist
@@ -88,6 +90,11 @@ protected:
 
 private:
     struct Side;
+    Side lifePathSide();
+    Side destinySide();
+    static QString shownGodName(const Side &side);
+    // Tells assistive technology which god each side shows.
+    void speakShownGods();
     void buildControls();
     void nameForAssistiveTechnology();
     // Tells assistive technology whose picture a portrait shows (-1: none).

@@ -1,0 +1,22 @@
+#include "AnnouncingButton.h"
+
+#include "AnnouncingButtonAccessible.h"
+
+#include <QAccessible>
+
+AnnouncingButton::AnnouncingButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent)
+{
+    AnnouncingButtonAccessible::install();
+}
+
+void AnnouncingButton::announce(const QString &text)
+{
+    if (text == m_announcement)
+        return;
+    m_announcement = text;
+    if (!hasFocus())
+        return;
+    QAccessibleTextInsertEvent inserted(this, 0, text);
+    QAccessible::updateAccessibility(&inserted);
+}
