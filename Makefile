@@ -6,11 +6,14 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build, test and screenshot tools; all from Debian. The screen-reader
-# scenario reads the program over AT-SPI on a D-Bus session of its own.
+# scenarios read the program over AT-SPI on a D-Bus session of their own, one
+# of them through Orca, which speaks with espeak-ng (without it,
+# speech-dispatcher has no voice and will not start).
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
-            libxtst-dev libxdamage-dev
+            libxtst-dev libxdamage-dev \
+            orca speech-dispatcher speech-dispatcher-espeak-ng
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does
 # not know as installed, with sudo when not root.

@@ -1,0 +1,109 @@
+# shellcheck shell=bash
+# Orca, Debian's screen reader, on the private D-Bus session a scenario made
+# with start_accessibility_bus, and what it says, read from its own debug
+# log. Sourced after lib.sh.
+#
+#   start_orca             # Orca speaking; ORCA_LOG is its debug log
+#   hear KEY...            # sends the keys, one press each
+#   expect_heard WHAT PATTERN...   # Orca says, in response, what each
+#                                  # extended regex matches
+#   refuse_heard WHAT PATTERN      # and not this
+#
+# TRANSCRIPT collects each step as "keys -> utterance|utterance|...".
+#
+# There is no sound card: speech-dispatcher speaks with espeak-ng into
+# libao's null driver. What it would say is what Orca logs as SPEECH OUTPUT.
+
+# How long Orca must stay silent before what it said counts as complete.
+ORCA_QUIET=${ORCA_QUIET:-0.6}
+TRANSCRIPT=""
+HEAR_MARK=0
+HEAR_KEYS=""
+
+start_orca() {
+    ORCA_LOG=$E2E_TMP/orca.log
+    local speechd=$XDG_CONFIG_HOME/speech-dispatcher
+    mkdir -p "$speechd"
+    sed -e 's/^#* *AudioOutputMethod .*/AudioOutputMethod "libao"/' \
+        -e 's/^#AddModule "espeak-ng" /AddModule "espeak-ng" /' \
+        -e 's/^#DefaultModule espeak-ng/DefaultModule espeak-ng/' \
+        /etc/speech-dispatcher/speechd.conf >"$speechd/speechd.conf"
+    ln -s /etc/speech-dispatcher/modules "$speechd/modules"
+    echo default_driver=null >"$HOME/.libao"
+    # Orca autostarts speech-dispatcher, which outlives it.
+    at_exit stop_speech_dispatcher
+    # Settings in memory: no first-run questions, nothing kept.
+    GSETTINGS_BACKEND=memory /usr/bin/python3 "$E2E_LIB_DIR/orca_launch.py" "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
+    ORCA_PID=$!
+    at_exit end_process "$ORCA_PID"
+    # ORCA_LOG_KEEP=FILE keeps Orca's log for a look after the run.
+    [ -z "${ORCA_LOG_KEEP:-}" ] || at_exit cp "$ORCA_LOG" "$ORCA_LOG_KEEP"
+    poll 40 grep -q "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" 2>/dev/null ||
+        fail "Orca did not start speaking: $(grep -E 'SPEECH|speech' "$ORCA_LOG" 2>/dev/null | tail -n 5)"
+}
+
+stop_speech_dispatcher() {
+    local f
+    for f in "$XDG_RUNTIME_DIR"/speech-dispatcher/pid/*.pid "$HOME"/.cache/speech-dispatcher/pid/*.pid; do
+        [ -f "$f" ] && end_process "$(cat "$f")"
+    done
+    return 0
+}
+
+# spoken_since LINE: what Orca said after line LINE of its log, one a line.
+spoken_since() {
+    tail -n +"$(($1 + 1))" "$ORCA_LOG" | sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *\[*{.*}\]*\$/\1/p" | sed 's/ *$//'
+}
+
+log_lines() { wc -l <"$ORCA_LOG"; }
+
+# quiet_for SECONDS: Orca's log has not grown for that long.
+quiet_for() {
+    local before
+    before=$(log_lines)
+    sleep "$1"
+    [ "$(log_lines)" = "$before" ]
+}
+
+hear() {
+    local key
+    HEAR_MARK=$(log_lines)
+    HEAR_KEYS="$*"
+    for key in "$@"; do
+        xdotool key --clearmodifiers "$key"
+        sleep 0.15
+    done
+    for _ in $(seq 4); do quiet_for "$ORCA_QUIET" && break; done
+    heard_now
+}
+
+# heard_now: HEARD is what Orca said since the last hear.
+heard_now() { HEARD=$(spoken_since "$HEAR_MARK"); }
+
+# said_all PATTERN...: every extended regex matches HEARD.
+said_all() {
+    local pattern
+    for pattern in "$@"; do grep -Eq -- "$pattern" <<<"$HEARD" || return 1; done
+}
+
+# expect_heard WHAT PATTERN...: each pattern matches what Orca said since the
+# last hear, within 20 seconds: a loaded machine slows Orca down.
+expect_heard() {
+    local what=$1
+    shift
+    poll 20 heard_and_said "$@" || fail "$what: Orca did not say all of: $*
+It said:
+$HEARD
+The walk so far:
+$TRANSCRIPT"
+    TRANSCRIPT+="$HEAR_KEYS -> $(tr '\n' '|' <<<"$HEARD")"$'\n'
+}
+heard_and_said() { heard_now; said_all "$@"; }
+
+# refuse_heard WHAT PATTERN: fails when what Orca said since the last hear
+# matches.
+refuse_heard() {
+    heard_now
+    ! grep -Eq -- "$2" <<<"$HEARD" || fail "$1: Orca said /$2/:
+$HEARD"
+}
