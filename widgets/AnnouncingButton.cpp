@@ -1,5 +1,6 @@
 #include "AnnouncingButton.h"
 
+#include "AccessibleFactory.h"
 #include "AnnouncingButtonAccessible.h"
 
 #include <QAccessible>
@@ -7,7 +8,7 @@
 AnnouncingButton::AnnouncingButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
-    AnnouncingButtonAccessible::install();
+    installAccessibleInterface<AnnouncingButton, AnnouncingButtonAccessible>();
 }
 
 void AnnouncingButton::announce(const QString &text)

@@ -2,34 +2,19 @@
 
 #include "AnnouncingButton.h"
 
-namespace {
-
-QAccessibleInterface *forAnnouncingButton(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("AnnouncingButton") && object && object->isWidgetType())
-        return new AnnouncingButtonAccessible(static_cast<AnnouncingButton *>(object));
-    return nullptr;
-}
-
-} // namespace
-
 AnnouncingButtonAccessible::AnnouncingButtonAccessible(AnnouncingButton *button)
     : QAccessibleWidget(button, QAccessible::Button)
 {
 }
 
-void AnnouncingButtonAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(forAnnouncingButton);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 AnnouncingButton *AnnouncingButtonAccessible::button() const
 {
     return static_cast<AnnouncingButton *>(widget());
+}
+
+QString AnnouncingButtonAccessible::readOnlyText() const
+{
+    return button()->announcement();
 }
 
 QString AnnouncingButtonAccessible::text(QAccessible::Text t) const
@@ -63,34 +48,4 @@ void AnnouncingButtonAccessible::doAction(const QString &actionName)
     // Animated, as Qt's own buttons are pressed for assistive technology.
     if (actionName == pressAction())
         button()->animateClick();
-}
-
-int AnnouncingButtonAccessible::selectionCount() const
-{
-    return characterCount() > 0 ? 1 : 0;
-}
-
-void AnnouncingButtonAccessible::selection(int selectionIndex, int *startOffset, int *endOffset) const
-{
-    *startOffset = 0;
-    *endOffset = selectionIndex == 0 ? characterCount() : 0;
-}
-
-QString AnnouncingButtonAccessible::text(int startOffset, int endOffset) const
-{
-    const QString all = button()->announcement();
-    startOffset = qBound(0, startOffset, int(all.size()));
-    endOffset = endOffset < 0 ? int(all.size()) : qBound(startOffset, endOffset, int(all.size()));
-    return all.mid(startOffset, endOffset - startOffset);
-}
-
-int AnnouncingButtonAccessible::characterCount() const
-{
-    return int(button()->announcement().size());
-}
-
-QString AnnouncingButtonAccessible::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = offset;
-    return {};
 }

@@ -9,38 +9,27 @@
 // its announcement as text, selected as a whole, and reports each new one as
 // inserted.
 
+#include "AccessibleReadOnlyText.h"
+
 #include <QAccessibleWidget>
 
 class AnnouncingButton;
 
-class AnnouncingButtonAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+class AnnouncingButtonAccessible : public QAccessibleWidget, public AccessibleReadOnlyText
 {
 public:
     explicit AnnouncingButtonAccessible(AnnouncingButton *button);
 
-    // Makes every AnnouncingButton use this interface; idempotent.
-    static void install();
-
     QString text(QAccessible::Text t) const override;
+    using AccessibleReadOnlyText::text;
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 
-    // The announcement, as read-only text selected as a whole.
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override;
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+protected:
+    QString readOnlyText() const override;
+    bool wholeTextSelected() const override { return true; }
 
 private:
     AnnouncingButton *button() const;

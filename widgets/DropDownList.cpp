@@ -1,5 +1,6 @@
 #include "DropDownList.h"
 
+#include "AccessibleFactory.h"
 #include "DropDownListAccessible.h"
 #include "Look.h"
 
@@ -42,7 +43,7 @@ DropDownList::DropDownList(QWidget *parent)
     // would be black.
     setPalette(QApplication::palette(this));
 
-    DropDownListAccessible::install();
+    installAccessibleInterface<DropDownList, DropDownListAccessible>();
     connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::followChoice);
 }
 

@@ -1,33 +1,11 @@
 #include "DropDownListAccessible.h"
 
-#include "DropDownList.h"
-
 #include <QAbstractItemView>
 #include <QComboBox>
-
-namespace {
-
-QAccessibleInterface *forDropDownList(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("DropDownList") && object && object->isWidgetType())
-        return new DropDownListAccessible(static_cast<QComboBox *>(object));
-    return nullptr;
-}
-
-} // namespace
 
 DropDownListAccessible::DropDownListAccessible(QComboBox *list)
     : QAccessibleWidget(list, QAccessible::ComboBox)
 {
-}
-
-void DropDownListAccessible::install()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(forDropDownList);
-        return true;
-    }();
-    Q_UNUSED(installed);
 }
 
 QComboBox *DropDownListAccessible::list() const
@@ -35,7 +13,7 @@ QComboBox *DropDownListAccessible::list() const
     return static_cast<QComboBox *>(widget());
 }
 
-QString DropDownListAccessible::chosen() const
+QString DropDownListAccessible::readOnlyText() const
 {
     return list()->currentText();
 }
@@ -43,7 +21,7 @@ QString DropDownListAccessible::chosen() const
 QString DropDownListAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
-        return chosen();
+        return readOnlyText();
     return QAccessibleWidget::text(t);
 }
 
@@ -90,38 +68,4 @@ void DropDownListAccessible::doAction(const QString &actionName)
         list()->hidePopup();
     else
         list()->showPopup();
-}
-
-void DropDownListAccessible::selection(int, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = 0;
-}
-
-QString DropDownListAccessible::text(int startOffset, int endOffset) const
-{
-    const QString all = chosen();
-    startOffset = qBound(0, startOffset, int(all.size()));
-    endOffset = endOffset < 0 ? int(all.size()) : qBound(startOffset, endOffset, int(all.size()));
-    return all.mid(startOffset, endOffset - startOffset);
-}
-
-int DropDownListAccessible::characterCount() const
-{
-    return int(chosen().size());
-}
-
-QRect DropDownListAccessible::characterRect(int) const
-{
-    return {};
-}
-
-int DropDownListAccessible::offsetAtPoint(const QPoint &) const
-{
-    return -1;
-}
-
-QString DropDownListAccessible::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = offset;
-    return {};
 }

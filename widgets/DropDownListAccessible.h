@@ -9,19 +9,19 @@
 // entry through the focus moving to it in the list the box drops down (see
 // DropDownList).
 
+#include "AccessibleReadOnlyText.h"
+
 #include <QAccessibleWidget>
 
 class QComboBox;
 
-class DropDownListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+class DropDownListAccessible : public QAccessibleWidget, public AccessibleReadOnlyText
 {
 public:
     explicit DropDownListAccessible(QComboBox *list);
 
-    // Makes every DropDownList use this interface; idempotent.
-    static void install();
-
     QString text(QAccessible::Text t) const override;
+    using AccessibleReadOnlyText::text;
     QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
@@ -31,22 +31,9 @@ public:
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 
-    // The entry chosen, as read-only text.
-    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int startOffset, int endOffset) const override;
-    int characterCount() const override;
-    QRect characterRect(int offset) const override;
-    int offsetAtPoint(const QPoint &point) const override;
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+protected:
+    QString readOnlyText() const override;
 
 private:
     QComboBox *list() const;
-    QString chosen() const;
 };

@@ -1,5 +1,7 @@
 #include "LinkLabel.h"
 
+#include "AccessibleFactory.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -42,23 +44,12 @@ private:
     LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
 };
 
-QAccessibleInterface *linkLabelInterface(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
-        return new AccessibleLinkLabel(static_cast<LinkLabel *>(object));
-    return nullptr;
-}
-
 } // namespace
 
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&linkLabelInterface);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
+    installAccessibleInterface<LinkLabel, AccessibleLinkLabel>();
 }
 
 void LinkLabel::click()

@@ -1,0 +1,32 @@
+#include "AccessibleReadOnlyText.h"
+
+int AccessibleReadOnlyText::selectionCount() const
+{
+    return wholeTextSelected() && characterCount() > 0 ? 1 : 0;
+}
+
+void AccessibleReadOnlyText::selection(int selectionIndex, int *startOffset, int *endOffset) const
+{
+    *startOffset = 0;
+    *endOffset = selectionIndex < selectionCount() ? characterCount() : 0;
+}
+
+QString AccessibleReadOnlyText::text(int startOffset, int endOffset) const
+{
+    const QString all = readOnlyText();
+    const int size = int(all.size());
+    startOffset = qBound(0, startOffset, size);
+    endOffset = endOffset < 0 ? size : qBound(startOffset, endOffset, size);
+    return all.mid(startOffset, endOffset - startOffset);
+}
+
+int AccessibleReadOnlyText::characterCount() const
+{
+    return int(readOnlyText().size());
+}
+
+QString AccessibleReadOnlyText::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    *startOffset = *endOffset = offset;
+    return {};
+}

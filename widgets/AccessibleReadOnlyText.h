@@ -1,0 +1,30 @@
+#pragma once
+
+// A short read-only text that an accessible interface offers through the
+// text interface, which is where Orca reads a control's value: the entry
+// chosen in a list, a button's announcement. It is either not selected or
+// selected as a whole.
+
+#include <QAccessible>
+
+class AccessibleReadOnlyText : public QAccessibleTextInterface
+{
+public:
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    int selectionCount() const override;
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int startOffset, int endOffset) const override;
+    int characterCount() const override;
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+
+protected:
+    virtual QString readOnlyText() const = 0;
+    virtual bool wholeTextSelected() const { return false; }
+};
