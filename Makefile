@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The two everyday commands: `make run` and `make test`.
 # Both install what a fresh Debian machine lacks, then configure and build.
 

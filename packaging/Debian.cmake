@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # `make package`: a Debian package built by CPack from the install rules.
 if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
     return()

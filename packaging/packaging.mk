@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Included by the top-level Makefile.
 #   make package   the Debian package, $(BUILD)/pallastro_<version>_<arch>.deb
 #   make bench     start-up time and memory, and the time each window switch

@@ -1,3 +1,6 @@
+; SPDX-FileCopyrightText: 2026 The Pallastro authors
+; SPDX-License-Identifier: GPL-3.0-or-later
+;
 ; The Pallastro installer: a per-user install that needs no administrator,
 ; into the user's own programs folder, with a Start-menu entry and an entry in
 ; the user's list of installed programs. The uninstaller removes what was

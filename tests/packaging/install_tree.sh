@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the build into a throw-away prefix and checks what a desktop
 # needs to find, list and start the program: the binary, the desktop entry,
 # the AppStream file and the themed icons, and that the two files validate.

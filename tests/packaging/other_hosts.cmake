@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A build configured with other hosts: every address in the generated header
 # the program takes its addresses from, and in the installed metadata, names
 # those hosts, and none names the default ones.
