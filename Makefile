@@ -9,11 +9,12 @@ JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build, test and screenshot tools; all from Debian. The screen-reader
-# scenario reads the program over AT-SPI on a D-Bus session of its own.
+# scenario reads the program over AT-SPI on a D-Bus session of its own;
+# reuse checks every file's licence and copyright.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
-            libxtst-dev libxdamage-dev
+            libxtst-dev libxdamage-dev reuse
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does
 # not know as installed, with sudo when not root.
