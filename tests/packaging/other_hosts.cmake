@@ -8,6 +8,8 @@
 set(PALLASTRO_NAME "Pallastro")
 set(PALLASTRO_TITLE "Pallastro v1.0")
 set(PROJECT_VERSION "1.0.0")
+set(PALLASTRO_RELEASE_DATE "2026-12-07")
+set(PALLASTRO_RELEASE_NOTE "First release.")
 set(PALLASTRO_APP_ID "org.test.Other")
 set(PALLASTRO_EXECUTABLE "pallastro")
 set(PALLASTRO_MAIN_HOST "main.other.test")
