@@ -94,13 +94,21 @@ else
     fail "missing or empty scalable icon"
 fi
 
+# --- manual page ---------------------------------------------------------------
+if gzip -t "$prefix/share/man/man1/pallastro.1.gz" 2>/dev/null; then
+    pass "share/man/man1/pallastro.1.gz"
+else
+    fail "share/man/man1/pallastro.1.gz missing or not gzip"
+fi
+
 # --- nothing else -------------------------------------------------------------
 # Static libraries or headers of the build must not leak into the install.
 stray=$(cd "$prefix" && find . -type f \
     ! -path './bin/pallastro' \
     ! -path "./share/applications/$id.desktop" \
     ! -path "./share/metainfo/$id.metainfo.xml" \
-    ! -path "./share/icons/hicolor/*/apps/$id.*")
+    ! -path "./share/icons/hicolor/*/apps/$id.*" \
+    ! -path './share/man/man1/pallastro.1.gz')
 [ -z "$stray" ] && pass "no stray files" || fail "unexpected files installed: $stray"
 
 echo "$failures failure(s)"
