@@ -4,7 +4,8 @@
 #
 # Installs the build into a throw-away prefix and checks what a desktop
 # needs to find, list and start the program: the binary, the desktop entry,
-# the AppStream file and the themed icons, and that the two files validate.
+# the AppStream file and the themed icons, and that the two files validate;
+# and the manual page, changelog and copyright file a Debian system expects.
 #
 # usage: install_tree.sh BUILD_DIR APP_ID
 set -u
@@ -94,11 +95,30 @@ else
     fail "missing or empty scalable icon"
 fi
 
-# --- manual page ---------------------------------------------------------------
-if gzip -t "$prefix/share/man/man1/pallastro.1.gz" 2>/dev/null; then
-    pass "share/man/man1/pallastro.1.gz"
-else
-    fail "share/man/man1/pallastro.1.gz missing or not gzip"
+# --- manual page, changelog, copyright ---------------------------------------
+# What the files say is lintian's to check (make check-package); here, that
+# they are installed, compressed where Debian wants them compressed, and
+# that the changelog and the AppStream file name the same release.
+doc="$prefix/share/doc/pallastro"
+for gz in share/man/man1/pallastro.1.gz share/doc/pallastro/changelog.gz; do
+    if gzip -t "$prefix/$gz" 2>/dev/null; then
+        pass "$gz"
+    else
+        fail "$gz missing or not gzip"
+    fi
+done
+[ -s "$doc/copyright" ] && pass "share/doc/pallastro/copyright" \
+    || fail "missing share/doc/pallastro/copyright"
+if [ -f "$doc/changelog.gz" ] && [ -f "$metainfo" ]; then
+    zcat "$doc/changelog.gz" >"$prefix/changelog"
+    version=$(dpkg-parsechangelog -l "$prefix/changelog" -S Version)
+    date=$(date -u -d "$(dpkg-parsechangelog -l "$prefix/changelog" -S Date)" +%F)
+    rm -f "$prefix/changelog"
+    if grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo"; then
+        pass "changelog and metainfo: release $version of $date"
+    else
+        fail "the changelog's release $version of $date is not the metainfo's: $(grep '<release ' "$metainfo")"
+    fi
 fi
 
 # --- nothing else -------------------------------------------------------------
@@ -108,7 +128,9 @@ stray=$(cd "$prefix" && find . -type f \
     ! -path "./share/applications/$id.desktop" \
     ! -path "./share/metainfo/$id.metainfo.xml" \
     ! -path "./share/icons/hicolor/*/apps/$id.*" \
-    ! -path './share/man/man1/pallastro.1.gz')
+    ! -path './share/man/man1/pallastro.1.gz' \
+    ! -path './share/doc/pallastro/changelog.gz' \
+    ! -path './share/doc/pallastro/copyright')
 [ -z "$stray" ] && pass "no stray files" || fail "unexpected files installed: $stray"
 
 echo "$failures failure(s)"
