@@ -35,8 +35,9 @@ PACKAGE_EPOCH = $(or $(SOURCE_DATE_EPOCH),$(shell git -C $(PACKAGE_SOURCE) log -
 PACKAGE_OPTIONS   := hardening=+all reproducible=+all
 PACKAGE_HARDENING := -fstack-clash-protection -fcf-protection
 
+# CPack gives the members of the .deb archive the mode the umask leaves.
 package: deps
-	cd $(PACKAGE_SOURCE) && \
+	umask 022 && cd $(PACKAGE_SOURCE) && \
 	export SOURCE_DATE_EPOCH=$(PACKAGE_EPOCH) DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALLASTRO_WERROR=ON \
 	    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
