@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The two everyday commands: `make run` and `make test`.
 # Both install what a fresh Debian machine lacks, then configure and build.
 
@@ -8,11 +11,12 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # Build, test and screenshot tools; all from Debian. The screen-reader
 # scenarios read the program over AT-SPI on a D-Bus session of their own, one
 # of them through Orca, which speaks with espeak-ng (without it,
-# speech-dispatcher has no voice and will not start).
+# speech-dispatcher has no voice and will not start); reuse checks every
+# file's licence and copyright.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
-            libxtst-dev libxdamage-dev \
+            libxtst-dev libxdamage-dev reuse \
             orca speech-dispatcher speech-dispatcher-espeak-ng
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does

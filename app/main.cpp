@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's entry point. The start-up sequence and the windows belong to
 // the Root made here; what is here concerns the process as a whole: its home
 // folder, a display that cannot be opened, and the signals that ask it to end.

@@ -1,6 +1,9 @@
 #!/bin/sh
 # PNG_CLEAN and the sheet arguments are option lists, split on purpose.
 # shellcheck disable=SC2086
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Renders the hand-written SVG sources under assets/src into the pictures that
 # are committed and built into the program, plus the contact sheet
 # docs/portraits.png. Only needed after editing a source: the build itself

@@ -1,4 +1,7 @@
 # shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Shared by the benchmarks (startup.sh, switch.sh). The fresh homes, the X
 # server and the cleanup come from the end-to-end harness; what is added here
 # is what measuring needs on top of it.

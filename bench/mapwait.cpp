@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and waits, on X events rather than by polling, until a
 // top-level window with the given title is mapped. At that moment it stops
 // the program, reads its peak resident memory, and ends it.

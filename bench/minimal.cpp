@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for Pallastro's costs: the least a Qt 6 Widgets program does
 // to show windows of the same kind as Pallastro's two, with nothing else: no
 // icon, no pictures from files, no settings, no lock, default fonts.

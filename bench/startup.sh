@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Start-up cost of Pallastro against a minimal Qt Widgets program with a
 # window of the same kind: time from process start to the main window being
 # mapped, and peak resident memory (VmHWM) at that moment.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The window switch of Pallastro against a minimal Qt Widgets program that
 # switches between two windows of the same kind in the same order: from the
 # release of the Get button's key to the result window painted, and from the

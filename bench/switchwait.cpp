@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program with two top-level windows, types a name into the first,
 // presses its Get button from the keyboard and times until the second window
 // is painted; then presses Back there and times until a fresh first window

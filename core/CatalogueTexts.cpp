@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The words of the catalogue: what the reader of a reading actually sees.
 // Plain printable ASCII throughout; a description of two paragraphs is joined
 // with a blank line (CR LF CR LF) when it is handed out.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Which promotional label comes to the front at start-up: a draw in [0, 1)

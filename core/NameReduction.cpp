@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reduction of a birth date and a name to the Life Path and Destiny numbers.
 
 #include "modGreekNumerology.h"

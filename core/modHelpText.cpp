@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // EncodeText / DecodeText live apart from the rest of modHelp so that the
 // saved-reading parser and its fuzz target can link them without widgets.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the saved-reading parser.
 //
 // For every input: parse() must not crash, anything it accepts must be

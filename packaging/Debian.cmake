@@ -1,4 +1,9 @@
-# `make package`: a Debian package built by CPack from the install rules.
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# `make package`: a Debian package built by CPack from the install rules,
+# with the changelog and the copyright file Debian's policy asks of every
+# package. Its flags and its dates come from packaging/packaging.mk.
 if(NOT CMAKE_SYSTEM_NAME STREQUAL "Linux")
     return()
 endif()
@@ -12,8 +17,12 @@ set(CPACK_PACKAGE_VENDOR "${PALLASTRO_NAME}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "${PALLASTRO_NAME} <pallastro@${PALLASTRO_MAIN_HOST}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Greek numerology reading from a name and a date of birth")
+# Lines of at most 80 characters, as the control file's description wants.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pallastro reduces a name to a Destiny number and a date of birth to a Life Path number and shows, for each, its interpretation and the gods of the Greek pantheon behind it, with portraits and descriptions. Readings are saved to files and opened again.")
+    "Pallastro reduces a name to a Destiny number and a date of birth to a Life
+Path number and shows, for each, its interpretation and the gods of the
+Greek pantheon behind it, with portraits and descriptions. Readings are
+saved to files and opened again.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -23,5 +32,52 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${PALLASTRO_MAIN_HOST}/")
 # Dependencies are read off the shared libraries the binary really links,
 # by dpkg-shlibdeps, rather than listed by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Folders the install makes on the way get the same mode on every machine,
+# whatever the umask of the one who builds.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# CPack dates every member of the package by SOURCE_DATE_EPOCH when it is
+# set; a `cpack` run by hand gets the release's date from this file too.
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/CPackDate.cmake.in
+               ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake)
+
+# The package's program is stripped as Debian strips its own, of the
+# compilers' version notes (.comment) too; this runs after the strip of
+# install(TARGETS), whenever an install strips.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${PALLASTRO_EXECUTABLE}\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+
+set(PALLASTRO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${PALLASTRO_EXECUTABLE})
+set(deb ${CMAKE_CURRENT_BINARY_DIR}/debian)
+
+# The changelog: this version's entry, dated like the release. The version
+# has no Debian revision, so the file is changelog.gz, not changelog.Debian.gz.
+file(CONFIGURE OUTPUT ${deb}/changelog @ONLY CONTENT
+"@PALLASTRO_EXECUTABLE@ (@PROJECT_VERSION@) unstable; urgency=medium
+
+  * @PALLASTRO_RELEASE_NOTE@
+
+ -- @CPACK_PACKAGE_CONTACT@  @PALLASTRO_RELEASE_DATE_RFC2822@
+")
+execute_process(COMMAND gzip -9nkf ${deb}/changelog COMMAND_ERROR_IS_FATAL ANY)
+install(FILES ${deb}/changelog.gz DESTINATION ${PALLASTRO_DOC_DIR})
+
+# The copyright file says what the source tree says, file by file: it is
+# made from the tree's licence data (reuse) whenever the tree is installed.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+install(CODE "
+    execute_process(COMMAND \"${Python3_EXECUTABLE}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
+                            --root \"${PROJECT_SOURCE_DIR}\"
+                            --name \"${PALLASTRO_NAME}\"
+                            --contact \"${CPACK_PACKAGE_CONTACT}\"
+                            --source \"${CPACK_DEBIAN_PACKAGE_HOMEPAGE}\"
+                            \"${deb}/copyright\"
+                    COMMAND_ERROR_IS_FATAL ANY)")
+install(FILES ${deb}/copyright DESTINATION ${PALLASTRO_DOC_DIR})
 
 include(CPack)

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Renders docs/screenshots/windows-main.png and windows-result.png from the
 # Windows program under Wine, on a private X server: a reading for "John
 # Smith", born 15 March 1980, entered with the keyboard only.

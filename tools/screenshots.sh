@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Renders docs/screenshots/main.png and result.png from the real program under
 # a private X server: a reading for "John Smith", born 15 March 1980, entered
 # with the keyboard only. With a scale factor other than 1 the pictures are

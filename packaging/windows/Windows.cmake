@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Windows build of the same sources: a GUI-subsystem executable (Qt 6 links
 # its own WinMain entry point) with the program icon and version information,
 # and the `windows-dist` target that lays out the folder a user gets, zips it

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # What the Windows build of pallastro.exe needs beside it at run time: Qt's
 # DLLs and the MinGW C++ runtime. The deploy folder is laid out from these,
 # and the tests run under Wine with these folders on the DLL search path.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Builds the small Qt for Windows that Pallastro's Windows build links
 # against, from Debian's own qt6-base source package, and prints its prefix.
 #

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Lays out the folder a Windows user gets (pallastro.exe and exactly the DLLs
 # it loads, stripped), zips it and builds the per-user installer from it.
 # Called by the `windows-dist` target, which knows where every file is:

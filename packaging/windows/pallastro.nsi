@@ -1,3 +1,6 @@
+; SPDX-FileCopyrightText: 2026 The Pallastro authors
+; SPDX-License-Identifier: GPL-3.0-or-later
+;
 ; The Pallastro installer: a per-user install that needs no administrator,
 ; into the user's own programs folder, with a Start-menu entry and an entry in
 ; the user's list of installed programs. The uninstaller removes what was
@@ -29,7 +32,10 @@ VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+; reuse would read the text below as a copyright notice of this file.
+; REUSE-IgnoreStart
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright ${PRODUCT}"
+; REUSE-IgnoreEnd
 
 !include "MUI2.nsh"
 !include "${FILES}"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Included by packaging/packaging.mk.
 #   make windows        pallastro.exe for 64-bit Windows, cross-built here, in
 #                       $(WINDOWS_BUILD): its folder (dist/Pallastro), the zip

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology finds in the three windows: every control it can
 // land on has a name, entry fields are named by their labels, the portraits
 // say whose picture they show, links can be followed without a mouse, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on a scaled screen. The test binary runs once per scale factor
 // (QT_SCALE_FACTOR is read when the application starts): no caption may be
 // clipped by its control or its container, whatever the reading shown, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures compiled into pallastro_assets: every portrait of the image
 // list, the program icon and the two hand pointers, read back from the
 // resources exactly as the windows read them.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # What a screen reader finds in the three birth-date lists of the real
 # program, read over AT-SPI: each says which part of the date it holds and
 # which entry is chosen, and a choice made with the keyboard is what the list

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The About window opens over the main window and closes with Esc.
 . "$(dirname "$0")/lib.sh"
 start_display

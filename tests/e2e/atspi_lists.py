@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader finds in the drop-down lists of a running program,
 read over AT-SPI as Orca reads it.
 

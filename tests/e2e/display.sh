@@ -1,4 +1,7 @@
 # shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A private X server, and a window manager on it, each waited for until it
 # really serves. Sourced by lib.sh, the harness of every script that starts
 # the real program on a screen, and by the Wine scenarios' own.

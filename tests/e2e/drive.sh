@@ -1,4 +1,7 @@
 # shellcheck shell=bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Finding the program's windows and typing into them from outside, as a
 # person would. Sourced by the harness of the Linux program (lib.sh) and by
 # the one of the Windows program under Wine (tests/wine/lib.sh); the caller

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The single-instance lock is a convenience: when it cannot be taken at all,
 # the program still starts and works.
 . "$(dirname "$0")/lib.sh"

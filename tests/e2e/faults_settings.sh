@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A settings store that cannot be written, or that holds garbage, never stops
 # the program and never brings a question it should not ask.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # First start in a fresh home: no reminder question, the main window has the
 # focus in the name box, and the title-bar close ends the process cleanly.
 . "$(dirname "$0")/lib.sh"

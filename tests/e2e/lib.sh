@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The harness for every script that starts the real program on a screen of
 # its own: the end-to-end scenarios, the single-instance and closing tests,
 # the screenshots and the benchmarks. The program is driven only from

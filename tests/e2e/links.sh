@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Every link and web menu entry hands its address to the desktop's URL
 # handler. Here the handler records the address and fails, as on a machine
 # without a browser: the program keeps running and shows nothing.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A whole reading with the keyboard only: name, Tab through month, day, year,
 # Alt+F then G; the result window replaces the main window; stepping with the
 # buttons; Back brings an empty main window.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The update reminder: a stored date 15 days old brings the question at start;
 # answered No, the date is renewed and the next start asks nothing.
 . "$(dirname "$0")/lib.sh"

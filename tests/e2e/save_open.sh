@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Save through the real file dialog, check the bytes, open the file again from
 # a new main window, and refuse a malformed file.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A second copy shows its message and ends; the first keeps running. A copy
 # killed outright leaves no lock that blocks the next start.
 . "$(dirname "$0")/lib.sh"

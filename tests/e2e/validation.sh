@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The checks before a reading: an empty name, then 31 April.
 . "$(dirname "$0")/lib.sh"
 start_display

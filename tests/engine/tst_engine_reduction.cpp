@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reduction of a name and a birth date to the Destiny and Life Path numbers.
 
 #include "modGreekNumerology.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The saved-reading format on its own: exact bytes, what the parser takes and
 // refuses, bounded reading of odd files, and saves that fail without harm.
 

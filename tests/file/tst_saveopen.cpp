@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Save and Open through the real windows: the result window's Save writes
 // what the main window's Open reads back; refused files, failed saves and
 // cancelled dialogs change nothing and show only their own message.

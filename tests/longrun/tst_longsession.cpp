@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long session in one process: 2,000 readings in a row, each stepped
 // through every god on both sides and left with Back. Windows, objects and
 // memory must not pile up.

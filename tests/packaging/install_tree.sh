@@ -1,7 +1,11 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Installs the build into a throw-away prefix and checks what a desktop
 # needs to find, list and start the program: the binary, the desktop entry,
-# the AppStream file and the themed icons, and that the two files validate.
+# the AppStream file and the themed icons, and that the two files validate;
+# and the manual page, changelog and copyright file a Debian system expects.
 #
 # usage: install_tree.sh BUILD_DIR APP_ID
 set -u
@@ -91,13 +95,42 @@ else
     fail "missing or empty scalable icon"
 fi
 
+# --- manual page, changelog, copyright ---------------------------------------
+# What the files say is lintian's to check (make check-package); here, that
+# they are installed, compressed where Debian wants them compressed, and
+# that the changelog and the AppStream file name the same release.
+doc="$prefix/share/doc/pallastro"
+for gz in share/man/man1/pallastro.1.gz share/doc/pallastro/changelog.gz; do
+    if gzip -t "$prefix/$gz" 2>/dev/null; then
+        pass "$gz"
+    else
+        fail "$gz missing or not gzip"
+    fi
+done
+[ -s "$doc/copyright" ] && pass "share/doc/pallastro/copyright" \
+    || fail "missing share/doc/pallastro/copyright"
+if [ -f "$doc/changelog.gz" ] && [ -f "$metainfo" ]; then
+    zcat "$doc/changelog.gz" >"$prefix/changelog"
+    version=$(dpkg-parsechangelog -l "$prefix/changelog" -S Version)
+    date=$(date -u -d "$(dpkg-parsechangelog -l "$prefix/changelog" -S Date)" +%F)
+    rm -f "$prefix/changelog"
+    if grep -q "<release version=\"$version\" date=\"$date\">" "$metainfo"; then
+        pass "changelog and metainfo: release $version of $date"
+    else
+        fail "the changelog's release $version of $date is not the metainfo's: $(grep '<release ' "$metainfo")"
+    fi
+fi
+
 # --- nothing else -------------------------------------------------------------
 # Static libraries or headers of the build must not leak into the install.
 stray=$(cd "$prefix" && find . -type f \
     ! -path './bin/pallastro' \
     ! -path "./share/applications/$id.desktop" \
     ! -path "./share/metainfo/$id.metainfo.xml" \
-    ! -path "./share/icons/hicolor/*/apps/$id.*")
+    ! -path "./share/icons/hicolor/*/apps/$id.*" \
+    ! -path './share/man/man1/pallastro.1.gz' \
+    ! -path './share/doc/pallastro/changelog.gz' \
+    ! -path './share/doc/pallastro/copyright')
 [ -z "$stray" ] && pass "no stray files" || fail "unexpected files installed: $stray"
 
 echo "$failures failure(s)"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A build configured with other hosts: every address in the generated header
 # the program takes its addresses from, and in the installed metadata, names
 # those hosts, and none names the default ones.
@@ -5,6 +8,8 @@
 set(PALLASTRO_NAME "Pallastro")
 set(PALLASTRO_TITLE "Pallastro v1.0")
 set(PROJECT_VERSION "1.0.0")
+set(PALLASTRO_RELEASE_DATE "2026-12-07")
+set(PALLASTRO_RELEASE_NOTE "First release.")
 set(PALLASTRO_APP_ID "org.test.Other")
 set(PALLASTRO_EXECUTABLE "pallastro")
 set(PALLASTRO_MAIN_HOST "main.other.test")

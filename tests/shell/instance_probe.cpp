@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes the program's single-instance lock the way start-up does and says
 // what happened: "acquired", "running" or "unavailable". A copy that got the
 // lock keeps it until a line arrives on its input (or the input closes), and

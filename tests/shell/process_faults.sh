@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The real program against faults of its process, not of its windows:
 #   1. no display to open: one line on stderr and exit status 1, no core;
 #   2. SIGTERM, SIGINT and SIGHUP end it through its event loop: status 0 and

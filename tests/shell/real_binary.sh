@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The single-instance rule with the real program on an X server of its own.
 # The copies share one fresh home, config and runtime folder, so the user's
 # own settings and locks are never touched.

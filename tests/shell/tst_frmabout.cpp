@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window: its make-up, its links, and how it opens and closes over
 // the window that opened it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The single-instance rule with real processes, each with a fresh runtime
 // folder of its own test; and the rule that only the user's own folder and
 // the user's own lock file count, checked as an ordinary user.

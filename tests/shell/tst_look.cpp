@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application-wide look: the Fusion style and the fixed palette, on every
 // system, whatever style or colours were in place before.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The text encoding shared by the settings store and saved readings.
 
 #include "modHelpText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The six page openers of a build with the default hosts: each hands the
 // desktop exactly its https address, every time it is called.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The per-user settings store: encoded Latin-1 keys and values in an INI file,
 // files that cannot be trusted, and files the program may not write.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's root: the start-up sequence, the refusal of a second copy,
 // the switches between the two windows, and every way the program ends.
 

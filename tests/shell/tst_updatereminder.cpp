@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The update reminder against a fixed clock and an isolated settings store.
 
 #include "FakeDesktop.h"

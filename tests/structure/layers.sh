@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Every quoted #include of the program's own code must name a header of its
 # own folder or of a layer below it:
 #   core, assets            (the bottom)

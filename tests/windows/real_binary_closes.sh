@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Starts the real program on an X server of its own with a fresh home, waits for
 # its window "Pallastro v1.0", goes to a reading and Back again (switches,
 # during which for a moment no window is open, must not end the program),

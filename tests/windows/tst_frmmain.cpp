@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The input window: its lists, the checks before a reading, the two ways to
 // start one, opening a saved reading, the keyboard order, the random front
 // label and how the window ends the program or hands over.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result window: what each side shows, stepping through the gods with
 // the end-of-list messages, the side without gods, Back and a new reading,
 // Print doing nothing, saving, the keyboard order and how the window ends

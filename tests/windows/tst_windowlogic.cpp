@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules the windows follow that need no widget: the start-up draw of the
 // promotional label and the way a side's position is kept inside its list.
 

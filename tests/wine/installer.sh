@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The installer under Wine, in a fresh Windows installation: a silent per-user
 # install (no administrator: the installer asks to run as the invoking user),
 # the program, its Start-menu entry and its entry in the user's installed

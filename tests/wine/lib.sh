@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Shared by the Wine scenarios: the real pallastro.exe under Wine, on an X
 # server of the scenario's own with a window manager, in a Windows
 # installation (prefix) of its own, driven only from outside with the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # The real pallastro.exe under Wine, from the folder a user unpacks, so that
 # the folder is proved complete: first start, a reading typed with the
 # keyboard only, the first- and last-record messages, Save to a .grn file

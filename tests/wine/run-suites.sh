@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Runs the test suites of the Windows build under Wine:
 #
 #   tests/wine/run-suites.sh BUILD-DIR [CTEST-ARGUMENTS...]

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Changes the program's stored values in the registry of the current prefix
 # (WINEPREFIX), as time or a user would:
 #

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Shared by the Wine scripts: how a Windows program of this build is started
 # under Wine here. Sourced, not run.
 #
