@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Starts Orca from its own launcher script, /usr/bin/orca, for a test.
 
     orca_launch.py LOG
