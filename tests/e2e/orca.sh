@@ -1,6 +1,7 @@
 # shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 The Pallastro authors
 # SPDX-License-Identifier: GPL-3.0-or-later
+#
 # Orca, Debian's screen reader, on the private D-Bus session a scenario made
 # with start_accessibility_bus, and what it says, read from its own debug
 # log. Sourced after lib.sh.

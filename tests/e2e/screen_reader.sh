@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Pallastro authors
 # SPDX-License-Identifier: GPL-3.0-or-later
+#
 # A blind user makes a reading with Orca, Debian's screen reader, and the
 # keyboard alone, and hears it: the date lists say what they hold and every
 # change of entry, a menu stays open, the result window says the reading as it opens, the
