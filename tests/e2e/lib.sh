@@ -150,6 +150,9 @@ program_pid() {
     for pid in "$1" $(pgrep -P "$1") $(pgrep -P "$1" | xargs -r -n 1 pgrep -P); do
         [ "$(basename "$(readlink "/proc/$pid/exe" 2>/dev/null)")" = "$(basename "$APP")" ] && { echo "$pid"; return; }
     done
+    # Not there yet is an answer too: under set -e a failing status would
+    # end the caller's script in the middle of its wait, without a word.
+    return 0
 }
 
 # start_app [prefix command...]: starts the program, sets APP_PID.
