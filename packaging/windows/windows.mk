@@ -5,6 +5,9 @@
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
 #
+# Both leave SHA256SUMS beside the zip and the installer: their checksums,
+# the Qt source archive's, and the .deb's when `make package` has built one.
+#
 # The Qt it links is built from Debian's Qt source by build-qt.sh, once per
 # machine (about half an hour), and cached outside the work tree.
 
@@ -19,6 +22,15 @@ WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-
                     xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
 
 .PHONY: windows-deps windows-configure windows test-windows
+
+# Every date in the Windows packages is the last commit's; the Qt resource
+# compiler and strip read it from the environment.
+WINDOWS_SOURCE_DATE_EPOCH := $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%ct 2>/dev/null))
+windows-configure windows test-windows: export SOURCE_DATE_EPOCH := $(WINDOWS_SOURCE_DATE_EPOCH)
+
+# Listed in SHA256SUMS when it exists (looked for when the list is written).
+DEB_PACKAGES ?= $(wildcard $(BUILD)/pallastro_*.deb)
+windows-checksums = packaging/checksums.sh $(WINDOWS_BUILD)/SHA256SUMS $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES)
 
 windows-deps:
 	$(call install-missing,$(WINDOWS_PACKAGES))
@@ -38,8 +50,11 @@ windows-configure: windows-deps
 
 windows: windows-configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-checksums)
 
 test-windows: windows-configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
+
