@@ -4,6 +4,9 @@
 #                       Pallastro-<version>-win64.zip and the installer
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
+#   make reproducible   the .deb, the zip and the installer built twice, from
+#                       two fresh clones of the current commit at two times,
+#                       and compared byte for byte (diffoscope on a difference)
 #
 # Both leave SHA256SUMS beside the zip and the installer: their checksums,
 # the Qt source archive's, and the .deb's when `make package` has built one.
@@ -21,7 +24,7 @@ WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-
                     nsis zip wine wine64 \
                     xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
 
-.PHONY: windows-deps windows-configure windows test-windows
+.PHONY: windows-deps windows-configure windows test-windows reproducible
 
 # Every date in the Windows packages is the last commit's; the Qt resource
 # compiler and strip read it from the environment.
@@ -58,3 +61,12 @@ test-windows: windows-configure
 	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
 
+# Not part of CI: it builds everything twice. REPRODUCIBLE_PARTS picks among
+# deb and windows; REPRODUCIBLE_OUT keeps both builds' packages, their
+# SHA256SUMS and diffoscope's report of any difference.
+REPRODUCIBLE_PARTS ?= deb windows
+REPRODUCIBLE_OUT   ?= build-reproducible
+
+reproducible:
+	$(call install-missing,git diffoscope)
+	packaging/reproducible.sh --out $(REPRODUCIBLE_OUT) --parts "$(REPRODUCIBLE_PARTS)" --jobs $(JOBS)
