@@ -61,6 +61,10 @@ Section "${PRODUCT}"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
+    ; The shortcut starts the program in the folder current when it is made:
+    ; the user's documents, where readings are saved and looked for, not
+    ; among the program's DLLs. The finish page's "Start" runs from there too.
+    SetOutPath "$DOCUMENTS"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\pallastro.exe" "" "$INSTDIR\pallastro.exe" 0
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
