@@ -66,8 +66,12 @@ build() {
         fi
         case $part in
             deb)
-                find "$dir" -name 'pallastro_*.deb' -not -path '*/_CPack_Packages/*' \
-                    -exec cp {} "$out/$n/" \; ;;
+                # Wherever the package rule leaves it: in the tree, or beside
+                # it as dpkg-buildpackage does (each clone's folder is its own).
+                find "$(dirname "$dir")" -name 'pallastro_*.deb' -not -path '*/_CPack_Packages/*' \
+                    -exec cp {} "$out/$n/" \;
+                ls "$out/$n"/pallastro_*.deb >/dev/null 2>&1 ||
+                    { echo "build $n: make package left no pallastro_*.deb" >&2; exit 2; } ;;
             windows)
                 xargs -a "$dir/build-windows/packages.txt" cp -t "$out/$n/" ;;
         esac

@@ -31,8 +31,9 @@ WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-
 WINDOWS_SOURCE_DATE_EPOCH := $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%ct 2>/dev/null))
 windows-configure windows test-windows: export SOURCE_DATE_EPOCH := $(WINDOWS_SOURCE_DATE_EPOCH)
 
-# Listed in SHA256SUMS when it exists (looked for when the list is written).
-DEB_PACKAGES ?= $(wildcard $(BUILD)/pallastro_*.deb)
+# Listed in SHA256SUMS when it exists (looked for when the list is written),
+# in the build folder or the package's own (BUILD_PACKAGE) when there is one.
+DEB_PACKAGES ?= $(wildcard $(addsuffix /pallastro_*.deb,$(BUILD) $(BUILD_PACKAGE)))
 windows-checksums = packaging/checksums.sh $(WINDOWS_BUILD)/SHA256SUMS $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES)
 
 windows-deps:
