@@ -111,11 +111,14 @@ EXTRA_FILES = {
     "freetype": ["docs/FTL.TXT", "docs/GPLv2.TXT"],
 }
 
+# reuse would read the notices below as this file's own.
+# REUSE-IgnoreStart
 # The credit FreeType's licence asks for in the documentation.
 EXTRA_NOTES = {
     "freetype": "Portions of this software are copyright (C) The FreeType Project "
                 "(www.freetype.org). All rights reserved.",
 }
+# REUSE-IgnoreEnd
 
 # Qt itself: qtbase's files carry "LGPL-3.0-only OR GPL-2.0-only OR
 # GPL-3.0-only" (besides Qt's commercial licence).
@@ -184,6 +187,8 @@ def one_line(text):
     return " ".join(str(text).split())
 
 
+# reuse would read the notices below as this file's own.
+# REUSE-IgnoreStart
 def copyright_lines(text):
     """One line per holder: a line that does not start a new notice continues
     the one before it."""
@@ -198,6 +203,7 @@ def copyright_lines(text):
             lines.append(line)
     return lines
 
+# REUSE-IgnoreEnd
 
 def debian_package(path):
     """The installed Debian package that holds PATH: name, source and version."""
@@ -378,6 +384,8 @@ def win(path):
     return path.replace("/", "\\")
 
 
+# reuse would read the notices below as this file's own.
+# REUSE-IgnoreStart
 def notice(args):
     with open(args.components, encoding="utf-8") as f:
         data = json.load(f)
@@ -475,6 +483,7 @@ def notice(args):
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("\n".join(p).rstrip("\n") + "\n")
 
+# REUSE-IgnoreEnd
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
