@@ -7,6 +7,29 @@
 
 #include <QFileDialog>
 
+#ifdef Q_OS_WIN
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// On Windows the dialog would first show the folder the program was started
+// in (its own install folder, among the DLLs) or one Qt remembered from an
+// earlier run. Readings belong with the user's documents: the first dialog
+// of a run opens there, and each later one where the user last chose a file.
+void startInReadingsFolder(QFileDialog &dialog)
+{
+    static QString chosenThisRun;
+    dialog.setDirectory(chosenThisRun.isEmpty()
+                            ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                            : chosenThisRun);
+    QObject::connect(&dialog, &QFileDialog::fileSelected, &dialog,
+                     [](const QString &file) { chosenThisRun = QFileInfo(file).absolutePath(); });
+}
+
+} // namespace
+#endif
+
 QMessageBox::StandardButton SystemDialogs::message(QWidget *parent, QMessageBox::Icon icon,
                                                    const QString &text,
                                                    QMessageBox::StandardButtons buttons)
@@ -24,6 +47,9 @@ QString SystemDialogs::askFileName(QWidget *parent, const FileDialogRequest &req
     QFileDialog dialog(parent, request.title);
     if (!request.spokenTitle.isEmpty())
         dialog.setAccessibleName(request.spokenTitle);
+#ifdef Q_OS_WIN
+    startInReadingsFolder(dialog);
+#endif
     const bool saving = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -31,10 +31,59 @@ foreach(dll IN LISTS PALLASTRO_MINGW_RUNTIME_DLLS)
     list(APPEND dist_files "${name}=${dll}")
 endforeach()
 
+# The licence texts of everything the folder bundles, gathered from the
+# sources themselves (the Qt source package the Qt DLLs were built from, the
+# copyright files of the MinGW runtime's Debian packages), and that Qt source
+# as one archive to ship beside the packages.
+find_program(PALLASTRO_PYTHON NAMES python3 REQUIRED)
+set(licences_dir "${CMAKE_BINARY_DIR}/licences")
+add_custom_command(
+    OUTPUT ${licences_dir}/components.json ${PALLASTRO_QT_SOURCE_ARCHIVE}
+    COMMAND ${PALLASTRO_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/licences.py gather
+            --qt-source ${PALLASTRO_QT_SOURCE_DIR}
+            --build-qt ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh
+            --own-licences ${PROJECT_SOURCE_DIR}/LICENSES
+            --runtime ${PALLASTRO_MINGW_RUNTIME_DLLS}
+            --out ${licences_dir}
+            --archive ${PALLASTRO_QT_SOURCE_ARCHIVE}
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/licences.py
+            ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh
+            ${PALLASTRO_QT_DSC}
+            ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
+            ${PROJECT_SOURCE_DIR}/LICENSES/CC-BY-SA-4.0.txt
+    COMMENT "Gathering the licences of what the Windows folder bundles"
+    VERBATIM)
+
+# Every date in the packages is that of the last commit, and the notice names
+# the commit: two builds of one commit give the same bytes. Both are on the
+# command line, so a new commit lays the folder out again.
+if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
+    set(PALLASTRO_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+else()
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
+                    OUTPUT_VARIABLE PALLASTRO_SOURCE_DATE_EPOCH
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(NOT PALLASTRO_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "No date for the packages: set SOURCE_DATE_EPOCH or build from a git checkout")
+endif()
+execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse HEAD
+                OUTPUT_VARIABLE source_commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(source_commit)
+    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} status --porcelain --untracked-files=no
+                    OUTPUT_VARIABLE source_changes OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(source_changes)
+        string(APPEND source_commit " with local changes")
+    endif()
+else()
+    set(source_commit "unknown")
+endif()
+
 add_custom_command(
     OUTPUT ${PALLASTRO_DIST_ZIP} ${PALLASTRO_SETUP}
     COMMAND ${CMAKE_COMMAND} -E env
             STRIP=${PALLASTRO_MINGW_STRIP} MAKENSIS=${PALLASTRO_MAKENSIS} ZIP_PROGRAM=${PALLASTRO_ZIP}
+            PYTHON=${PALLASTRO_PYTHON}
             sh ${CMAKE_CURRENT_LIST_DIR}/dist.sh
             --folder ${PALLASTRO_DIST_DIR}
             --zip ${PALLASTRO_DIST_ZIP}
@@ -43,11 +92,20 @@ add_custom_command(
             --version ${PROJECT_VERSION}
             --icon ${PALLASTRO_ICON_DIR}/pallastro.ico
             --script ${CMAKE_CURRENT_LIST_DIR}/pallastro.nsi
+            --licences ${licences_dir}
+            --date ${PALLASTRO_SOURCE_DATE_EPOCH}
+            --commit ${source_commit}
             -- ${dist_files}
     DEPENDS pallastro
             ${CMAKE_CURRENT_LIST_DIR}/dist.sh
+            ${CMAKE_CURRENT_LIST_DIR}/licences.py
             ${CMAKE_CURRENT_LIST_DIR}/pallastro.nsi
             ${PALLASTRO_ICON_DIR}/pallastro.ico
+            ${licences_dir}/components.json
     COMMENT "Laying out ${PALLASTRO_DIST_NAME}, its zip and its installer"
     VERBATIM)
-add_custom_target(windows-dist DEPENDS ${PALLASTRO_DIST_ZIP} ${PALLASTRO_SETUP})
+add_custom_target(windows-dist DEPENDS ${PALLASTRO_DIST_ZIP} ${PALLASTRO_SETUP} ${PALLASTRO_QT_SOURCE_ARCHIVE})
+
+# What `make windows` writes SHA256SUMS for.
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/packages.txt
+     CONTENT "${PALLASTRO_DIST_ZIP}\n${PALLASTRO_SETUP}\n${PALLASTRO_QT_SOURCE_ARCHIVE}\n")

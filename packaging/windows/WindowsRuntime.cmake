@@ -12,6 +12,27 @@ set(PALLASTRO_DIST_DIR "${CMAKE_BINARY_DIR}/dist/${PALLASTRO_NAME}")
 set(PALLASTRO_DIST_ZIP "${CMAKE_BINARY_DIR}/${PALLASTRO_DIST_NAME}.zip")
 set(PALLASTRO_SETUP "${CMAKE_BINARY_DIR}/${PALLASTRO_NAME}-${PROJECT_VERSION}-setup.exe")
 
+# The source package the Qt DLLs were built from, which goes beside the
+# packages as one archive (build-qt.sh keeps it, or fetches it again).
+set(PALLASTRO_QT_SOURCE "" CACHE PATH
+    "Folder holding the Qt source package (.dsc and tarballs); build-qt.sh --source when empty")
+set(PALLASTRO_QT_SOURCE_DIR "${PALLASTRO_QT_SOURCE}")
+if(NOT PALLASTRO_QT_SOURCE_DIR)
+    execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh --source
+                    OUTPUT_VARIABLE PALLASTRO_QT_SOURCE_DIR OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE qt_source_result)
+    if(NOT qt_source_result EQUAL 0)
+        message(FATAL_ERROR "build-qt.sh --source could not provide the Qt source package")
+    endif()
+endif()
+file(GLOB PALLASTRO_QT_DSC "${PALLASTRO_QT_SOURCE_DIR}/*.dsc")
+list(LENGTH PALLASTRO_QT_DSC qt_dsc_count)
+if(NOT qt_dsc_count EQUAL 1)
+    message(FATAL_ERROR "Expected one .dsc in ${PALLASTRO_QT_SOURCE_DIR}, found: ${PALLASTRO_QT_DSC}")
+endif()
+get_filename_component(qt_source_name "${PALLASTRO_QT_DSC}" NAME_WLE)
+set(PALLASTRO_QT_SOURCE_ARCHIVE "${CMAKE_BINARY_DIR}/${qt_source_name}-source.tar")
+
 set(PALLASTRO_QT_BIN_DIR "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
 
 # The compiler knows where its own runtime lives; no path is written down.
@@ -38,3 +59,12 @@ if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR
         ${CMAKE_CROSSCOMPILING_EMULATOR} --dlls "${PALLASTRO_QT_BIN_DIR}:${runtime_dirs}" --)
 endif()
+
+# Nothing of where or when it was built goes into what is shipped: the file
+# names the compiler writes into the code lose the build's folders, and the
+# linker leaves the PE time stamp at zero (strip then writes the last commit's
+# date; see dist.sh).
+add_compile_options(
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>"
+    "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_BINARY_DIR}/=>")
+add_link_options(-Wl,--no-insert-timestamp)

@@ -11,8 +11,20 @@
 # package archive, as the machine's apt is set up to reach it, is used.
 #
 #   packaging/windows/build-qt.sh            build if needed, print the prefix
+#   packaging/windows/build-qt.sh --source   print the folder holding the Qt
+#                                            source package (.dsc and tarballs),
+#                                            fetching it if it is not there
+#   packaging/windows/build-qt.sh --options  print the configure options
 #   PALLASTRO_CACHE=/some/folder ...         cache somewhere else
 set -eu
+
+mode=prefix
+case ${1:-} in
+    "") ;;
+    --source) mode=source ;;
+    --options) mode=options ;;
+    *) echo "usage: build-qt.sh [--source | --options]" >&2; exit 2 ;;
+esac
 
 here=$(cd "$(dirname "$0")" && pwd)
 toolchain="$here/mingw64.toolchain.cmake"
@@ -61,6 +73,12 @@ options="
 -DFEATURE_harfbuzz=ON
 "
 
+# The licence notice of the Windows packages names them.
+if [ "$mode" = options ]; then
+    printf '%s\n' "$options" | sed '/^$/d'
+    exit 0
+fi
+
 mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
 
@@ -90,6 +108,43 @@ fi
 version=$(apt-cache "$@" showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1)
 [ -n "$version" ] || { log "no qt6-base source package known to apt"; exit 1; }
 
+# The source package as fetched, kept for as long as the Qt built from it: the
+# Windows packages are shipped with it beside them.
+source_dir="$cache/source/qt6-base_$version"
+# keep_source FOLDER: copies the .dsc in FOLDER and the files it lists into
+# source_dir, unless they are there already.
+keep_source() {
+    [ ! -f "$source_dir/.complete" ] || return 0
+    dsc=$(find "$1" -maxdepth 1 -name 'qt6-base_*.dsc' | head -n 1)
+    [ -n "$dsc" ] || { log "no .dsc in $1"; return 1; }
+    rm -rf "$source_dir.new"
+    mkdir -p "$source_dir.new"
+    cp -p "$dsc" "$source_dir.new/"
+    for f in $(sed -n '/^Files:/,/^[^ ]/s/^ [0-9a-f]\{32\} [0-9]* //p' "$dsc"); do
+        cp -p "$1/$f" "$source_dir.new/"
+    done
+    touch "$source_dir.new/.complete"
+    rm -rf "$source_dir"
+    mv "$source_dir.new" "$source_dir"
+}
+if [ "$mode" = source ]; then
+    # A lock of its own: the source is fetched in a minute even while a Qt
+    # build holds the build lock.
+    exec 8>"$cache/.source.lock"
+    flock 8
+    if [ ! -f "$source_dir/.complete" ]; then
+        fetch="$cache/source/fetch-$$"
+        rm -rf "$fetch"
+        mkdir -p "$fetch"
+        log "fetching the qt6-base $version source package"
+        ( cd "$fetch" && apt-get "$@" -qq source --download-only "qt6-base=$version" >&2 )
+        keep_source "$fetch"
+        rm -rf "$fetch"
+    fi
+    echo "$source_dir"
+    exit 0
+fi
+
 key=$( { echo "$version"; echo "$options"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -n 1; } \
        | sha256sum | cut -c1-12)
 prefix="$cache/qt-$version-win64-$key"
@@ -113,6 +168,7 @@ log "Qt $version for Windows is built once for this machine; this takes about ha
 ( cd "$work" && apt-get "$@" -qq source "qt6-base=$version" >&2 )
 src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
 [ -f "$src/CMakeLists.txt" ] || { log "the source package did not unpack"; exit 1; }
+( exec 8>"$cache/.source.lock"; flock 8; keep_source "$work" )
 
 # shellcheck disable=SC2086
 cmake -S "$src" -B "$work/build" -G Ninja \

@@ -7,8 +7,8 @@
 ; installed and nothing else, so readings a user kept there stay.
 ;
 ; Built by packaging/windows/dist.sh, which passes PRODUCT (the program's
-; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB and FILES (the
-; list of files, written from the deploy folder).
+; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB, FILES (the
+; list of files, written from the deploy folder) and LICENSE (the GPL's text).
 
 Target amd64-unicode
 ManifestDPIAware true
@@ -45,6 +45,13 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright ${PRODUCT}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\pallastro.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
 
+; The GPL asks for no acceptance to use the program: the page shows it and
+; goes on with Next.
+!define MUI_PAGE_HEADER_TEXT "Licence"
+!define MUI_PAGE_HEADER_SUBTEXT "${PRODUCT} is free software."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "You need not accept this licence to use ${PRODUCT}: it gives you the right to share and change it. The licences of the parts it bundles are in the LICENSES folder it installs."
+!define MUI_LICENSEPAGE_BUTTON "$(^NextBtn)"
+!insertmacro MUI_PAGE_LICENSE "${LICENSE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -60,6 +67,10 @@ Section "${PRODUCT}"
     SetOutPath "$INSTDIR"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
+    ; The shortcut starts the program in the folder current when it is made:
+    ; the user's documents, where readings are saved and looked for, not
+    ; among the program's DLLs. The finish page's "Start" runs from there too.
+    SetOutPath "$DOCUMENTS"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\pallastro.exe" "" "$INSTDIR\pallastro.exe" 0
 
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"

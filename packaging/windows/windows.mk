@@ -7,6 +7,12 @@
 #                       Pallastro-<version>-win64.zip and the installer
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
+#   make reproducible   the .deb, the zip and the installer built twice, from
+#                       two fresh clones of the current commit at two times,
+#                       and compared byte for byte (diffoscope on a difference)
+#
+# Both leave SHA256SUMS beside the zip and the installer: their checksums,
+# the Qt source archive's, and the .deb's when `make package` has built one.
 #
 # The Qt it links is built from Debian's Qt source by build-qt.sh, once per
 # machine (about half an hour), and cached outside the work tree.
@@ -21,7 +27,17 @@ WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-
                     nsis zip wine wine64 \
                     xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
 
-.PHONY: windows-deps windows-configure windows test-windows
+.PHONY: windows-deps windows-configure windows test-windows reproducible
+
+# Every date in the Windows packages is the last commit's; the Qt resource
+# compiler and strip read it from the environment.
+WINDOWS_SOURCE_DATE_EPOCH := $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%ct 2>/dev/null))
+windows-configure windows test-windows: export SOURCE_DATE_EPOCH := $(WINDOWS_SOURCE_DATE_EPOCH)
+
+# Listed in SHA256SUMS when it exists (looked for when the list is written),
+# in the build folder or the package's own (BUILD_PACKAGE) when there is one.
+DEB_PACKAGES ?= $(wildcard $(addsuffix /pallastro_*.deb,$(BUILD) $(BUILD_PACKAGE)))
+windows-checksums = packaging/checksums.sh $(WINDOWS_BUILD)/SHA256SUMS $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES)
 
 windows-deps:
 	$(call install-missing,$(WINDOWS_PACKAGES))
@@ -41,8 +57,20 @@ windows-configure: windows-deps
 
 windows: windows-configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-checksums)
 
 test-windows: windows-configure
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
+
+# Not part of CI: it builds everything twice. REPRODUCIBLE_PARTS picks among
+# deb and windows; REPRODUCIBLE_OUT keeps both builds' packages, their
+# SHA256SUMS and diffoscope's report of any difference.
+REPRODUCIBLE_PARTS ?= deb windows
+REPRODUCIBLE_OUT   ?= build-reproducible
+
+reproducible:
+	$(call install-missing,git diffoscope)
+	packaging/reproducible.sh --out $(REPRODUCIBLE_OUT) --parts "$(REPRODUCIBLE_PARTS)" --jobs $(JOBS)

@@ -4,15 +4,43 @@
 #
 # The installer under Wine, in a fresh Windows installation: a silent per-user
 # install (no administrator: the installer asks to run as the invoking user),
-# the program, its Start-menu entry and its entry in the user's installed
-# programs; the installed program starts and saves a reading; a silent
-# uninstall removes everything it installed and leaves the user's readings.
+# the program with exactly the files of the folder a user unpacks (its notice
+# and licence texts with them), its Start-menu entry, which starts it in the
+# user's Documents, and its entry in the user's installed programs; the
+# installed program starts and saves a reading; a silent uninstall removes
+# everything it installed and leaves the user's readings.
 #
-#   tests/wine/installer.sh PATH-TO-Pallastro-X.Y.Z-setup.exe VERSION
-SETUP=${1:?usage: installer.sh SETUP.exe VERSION}
-VERSION=${2:?usage: installer.sh SETUP.exe VERSION}
+#   tests/wine/installer.sh PATH-TO-Pallastro-X.Y.Z-setup.exe VERSION DIST-FOLDER
+SETUP=${1:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
+VERSION=${2:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
+DIST=${3:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
 APP=
 . "$(dirname "$0")/lib.sh"
+# lnk_working_folder FILE: the "Start in" folder a shell link (.lnk) holds.
+lnk_working_folder() {
+    python3 - "$1" <<'PY'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+flags = struct.unpack_from("<I", data, 20)[0]
+at = 76
+if flags & 0x01:                      # a list of item ids
+    at += 2 + struct.unpack_from("<H", data, at)[0]
+if flags & 0x02:                      # link information
+    at += struct.unpack_from("<I", data, at)[0]
+unicode = flags & 0x80
+for bit in (0x04, 0x08, 0x10):        # name, relative path, working folder
+    if not flags & bit:
+        if bit == 0x10:
+            sys.exit(1)
+        continue
+    count = struct.unpack_from("<H", data, at)[0]
+    size = count * (2 if unicode else 1)
+    text = data[at + 2:at + 2 + size].decode("utf-16-le" if unicode else "latin-1")
+    at += 2 + size
+    if bit == 0x10:
+        print(text.rstrip("\0"))
+PY
+}
 UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pallastro'
 
 step "the installer asks for no elevation"
@@ -32,8 +60,17 @@ for f in pallastro.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.
          libwinpthread-1.dll Uninstall.exe; do
     [ -f "$instdir/$f" ] || fail "not installed: $f (in $instdir: $(cd "$local_programs" 2>/dev/null && find . | head -n 20))"
 done
+installed=$( (cd "$instdir" && find . -type f ! -path ./Uninstall.exe | sort) )
+[ "$installed" = "$( (cd "$DIST" && find . -type f | sort) )" ] ||
+    fail "installed and unpacked files differ: $(diff <(echo "$installed") <(cd "$DIST" && find . -type f | sort) | grep '^[<>]' | tr '\n' ' ')"
+while read -r f; do
+    cmp -s "$instdir/$f" "$DIST/$f" || fail "installed $f is not the file of the folder"
+done <<<"$installed"
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 grep -aq 'pallastro.exe' "$shortcut" || fail "the Start-menu entry does not point at pallastro.exe"
+start_in=$(lnk_working_folder "$shortcut") || fail "the Start-menu entry could not be read"
+[ "$start_in" = 'C:\users\'"$(id -un)"'\Documents' ] ||
+    fail "the Start-menu entry starts the program in '$start_in', not in the user's Documents"
 [ ! -e "$WINEPREFIX/drive_c/Program Files/Pallastro" ] || fail "something went to Program Files"
 
 step "the entry in the user's installed programs"

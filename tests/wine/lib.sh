@@ -74,6 +74,13 @@ start_windows() {
     start_display
     wine_prefix "$E2E_TMP/prefix"
     WIN_USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)
+    # Wine links Documents to the home of whoever booted the installation,
+    # which every copy of the template would share: each scenario's user
+    # gets a Documents folder of its own, empty.
+    if [ -L "$WIN_USER_DIR/Documents" ]; then
+        rm "$WIN_USER_DIR/Documents"
+        mkdir "$WIN_USER_DIR/Documents"
+    fi
 }
 
 # start_app [EXE]: starts the program (by default the one under test), sets APP_PID.
