@@ -1,6 +1,3 @@
-# SPDX-FileCopyrightText: 2026 The Pallastro authors
-# SPDX-License-Identifier: GPL-3.0-or-later
-#
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (posix threads).
 # Used both to build the project's own Qt for Windows and, chain-loaded by
 # that Qt's qt.toolchain.cmake, to build Pallastro itself.
