@@ -99,12 +99,22 @@ NOT_SHIPPED = {
     "libdbus-1-headers": "Qt D-Bus, not built",
     "opengl-headers": "OpenGL is off; headers only",
     "opengl-es2-headers": "OpenGL is off; headers only",
-    "vulkan-xml-spec": "Vulkan is off",
     "valgrind": "Qt Test, not shipped",
     "cycle": "Qt Test, not shipped",
     "linuxperf": "Qt Test, not shipped",
     "catch2": "Qt's own tests",
 }
+
+# Whole families of components left out with a feature, by the start of
+# their id (the Vulkan registry's XML, say).
+NOT_SHIPPED_FAMILIES = {
+    "vulkan-": "Vulkan is off",
+}
+
+
+def not_shipped(ident):
+    return ident in NOT_SHIPPED or any(ident.startswith(f) for f in NOT_SHIPPED_FAMILIES)
+
 
 # Texts a component's licence file refers to without Qt naming them.
 EXTRA_FILES = {
@@ -263,7 +273,7 @@ def qt_texts(src, licences):
     seen, components = set(), []
     for folder, entry in attributions(src):
         ident = entry.get("Id")
-        if ident in NOT_SHIPPED:
+        if not_shipped(ident):
             seen.add(ident)
             continue
         if ident not in SHIPPED:
