@@ -15,6 +15,8 @@
 
 namespace Assets {
 
+// Catalogue positions 0..15 are drawn by entries 1..16; the gods past them
+// have no portrait of their own.
 constexpr int PortraitCount = 16;
 
 // Key of image-list entry 1..16 ("01_ares.jpg" ...); empty outside that range.

@@ -17,7 +17,6 @@ namespace modGreekNumerology {
 
 constexpr int CatalogueSize = 18;        // positions 0..17; 17 is the empty entry
 constexpr int InterpretationSlots = 10;  // slots 0..9; slot 9 is empty
-constexpr int PortraitCount = 16;        // positions 0..15 have portrait entry p + 1
 
 // Catalogue tables, filled by LoadGodCatalogue().
 extern std::array<QString, CatalogueSize> GodNames;

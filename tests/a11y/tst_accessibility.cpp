@@ -10,6 +10,7 @@
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
+#include "Assets.h"
 #include "LinkLabel.h"
 #include "frmAbout.h"
 
@@ -359,7 +360,7 @@ void TestAccessibility::portraitsNameTheGodShown()
     // leaves the one before him in view.
     auto expectedFor = [&](int index) {
         for (int i = index; i >= 0; --i)
-            if (gods.at(i) < gn::PortraitCount)
+            if (gods.at(i) < Assets::PortraitCount)
                 return QStringLiteral("Portrait of ") + gn::GodNames[gods.at(i)];
         return QStringLiteral("No portrait");
     };

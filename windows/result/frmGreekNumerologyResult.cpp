@@ -365,7 +365,7 @@ void frmGreekNumerologyResult::ShowGod(const Side &side)
     side.description->setPlainText(description);
 
     // Gods past the portraits keep the picture shown before them.
-    if (p >= PortraitCount)
+    if (p >= Assets::PortraitCount)
         return;
     const QImage picture = Assets::portrait(p + 1);
     if (picture.isNull())
