@@ -51,7 +51,7 @@ InstanceLock::Result InstanceLock::acquire()
 
     // Anyone who may write to the folder could plant a lock that keeps the
     // user's program from ever starting, or remove the one a copy holds.
-    if (!makePrivateFolder(m_directory))
+    if (!UserFolders::makePrivateFolder(m_directory))
         return Result::Unavailable;
 
     m_lock = std::make_unique<QLockFile>(m_path);

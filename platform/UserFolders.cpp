@@ -85,8 +85,6 @@ QString lockFolder()
 #endif
 }
 
-} // namespace UserFolders
-
 bool isPrivateFolder(const QString &path)
 {
     if (path.isEmpty())
@@ -119,3 +117,5 @@ bool makePrivateFolder(const QString &path)
     }
     return isPrivateFolder(path);
 }
+
+} // namespace UserFolders

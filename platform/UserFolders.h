@@ -20,8 +20,6 @@ QString settingsFile(const QString &applicationName);
 // same for every copy the user starts; empty when there is none.
 QString lockFolder();
 
-} // namespace UserFolders
-
 // Unix: the folder exists, belongs to the user the program runs as, and
 // nobody else (group or others) may create, rename or remove files in it.
 // Elsewhere the folder's access list is the system's business: it exists.
@@ -31,3 +29,5 @@ bool isPrivateFolder(const QString &path);
 // whether the folder is then private as isPrivateFolder judges it. An
 // existing folder is left as it is.
 bool makePrivateFolder(const QString &path);
+
+} // namespace UserFolders
