@@ -17,17 +17,24 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <exception>
 #include <random>
 
 namespace {
 
+// A step that fails is skipped and start-up goes on with the next one: a
+// lock folder or settings file that cannot be used must not keep the user
+// from a reading. What went wrong is said once, on standard error, for
+// whoever wonders why a reminder or the lock did not happen.
 template<typename Step>
-void attempt(Step &&step)
+void attempt(const char *what, Step &&step)
 {
-    // A failing step is skipped quietly; start-up goes on with the next one.
     try {
         step();
+    } catch (const std::exception &error) {
+        qWarning("%s failed and was skipped: %s", what, error.what());
     } catch (...) {
+        qWarning("%s failed and was skipped", what);
     }
 }
 
@@ -82,21 +89,21 @@ float Root::DrawFromClock()
 bool Root::Start(const QDate &today, float coBrandDraw)
 {
     bool refused = false;
-    attempt([&] {
+    attempt("Taking the single-instance lock", [&] {
         m_lock = std::make_unique<InstanceLock>(UserFolders::lockFolder(), Identity::ApplicationName());
         refused = m_lock->acquire() == InstanceLock::Result::HeldByAnother;
     });
     if (refused) {
-        attempt([this] {
+        attempt("Saying that the program already runs", [this] {
             m_dialogs.message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
         });
         EndProgram();
         return false;
     }
 
-    attempt([&] { modHelp::UpdateReminder(today, m_dialogs); });
-    attempt([&] { ShowFreshMain(); });
-    attempt([&] {
+    attempt("The update reminder", [&] { modHelp::UpdateReminder(today, m_dialogs); });
+    attempt("Showing the main window", [&] { ShowFreshMain(); });
+    attempt("Choosing the co-brand label", [&] {
         if (m_main)
             m_main->CoBrand_Randomize(coBrandDraw);
     });

@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <stdexcept>
+
 class tst_startup : public QObject
 {
     Q_OBJECT
@@ -99,6 +101,53 @@ private slots:
         QVERIFY(fake.openedUrls.isEmpty());
         // The first copy's lock is untouched.
         QCOMPARE(lockFiles().size(), 1);
+    }
+
+    void aFailedStepIsSaidOnceAndStartUpGoesOn_data()
+    {
+        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a standard exception") << true
+            << "Saying that the program already runs failed and was skipped: no screen";
+        QTest::newRow("anything else") << false
+            << "Saying that the program already runs failed and was skipped";
+    }
+
+    void aFailedStepIsSaidOnceAndStartUpGoesOn()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, said);
+        struct FailingDialogs final : Dialogs
+        {
+            bool named = true;
+            QMessageBox::StandardButton message(QWidget *, QMessageBox::Icon, const QString &,
+                                                QMessageBox::StandardButtons) override
+            {
+                if (named)
+                    throw std::runtime_error("no screen");
+                throw 7;
+            }
+            QString askFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+        } dialogs;
+        dialogs.named = named;
+        InstanceLock first(UserFolders::lockFolder(), Identity::ApplicationName());
+        QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
+
+        static QStringList warnings;
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                if (type == QtWarningMsg)
+                    warnings << text;
+            });
+        QList<int> ended;
+        Root root(dialogs, recorder(ended));
+        const bool started = root.Start(QDate(2026, 12, 7), 0.0f);
+        qInstallMessageHandler(previous);
+
+        QVERIFY(!started);
+        QCOMPARE(ended, QList<int>({0}));
+        QCOMPARE(warnings, QStringList({said}));
     }
 
     void coBrandDrawPicksTheFrontLabel_data()
