@@ -57,4 +57,4 @@ check-package: package
 	    $(PACKAGE_BUILD)/pallastro_*.deb $(PACKAGE_BUILD)/pallastro
 
 # The Windows build, its packages and its tests under Wine.
-include $(dir $(lastword $(MAKEFILE_LIST)))windows/windows.mk
+include $(dir $(lastword $(MAKEFILE_LIST)))win64/win64.mk

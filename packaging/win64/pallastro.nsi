@@ -6,7 +6,7 @@
 ; the user's list of installed programs. The uninstaller removes what was
 ; installed and nothing else, so readings a user kept there stay.
 ;
-; Built by packaging/windows/dist.sh, which passes PRODUCT (the program's
+; Built by packaging/win64/dist.sh, which passes PRODUCT (the program's
 ; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB, FILES (the
 ; list of files, written from the deploy folder) and LICENSE (the GPL's text).
 

@@ -10,11 +10,11 @@
 # builds it once (about half an hour on two cores). Nothing but Debian's
 # package archive, as the machine's apt is set up to reach it, is used.
 #
-#   packaging/windows/build-qt.sh            build if needed, print the prefix
-#   packaging/windows/build-qt.sh --source   print the folder holding the Qt
+#   packaging/win64/build-qt.sh            build if needed, print the prefix
+#   packaging/win64/build-qt.sh --source   print the folder holding the Qt
 #                                            source package (.dsc and tarballs),
 #                                            fetching it if it is not there
-#   packaging/windows/build-qt.sh --options  print the configure options
+#   packaging/win64/build-qt.sh --options  print the configure options
 #   PALLASTRO_CACHE=/some/folder ...         cache somewhere else
 set -eu
 

@@ -453,7 +453,7 @@ def notice(args):
         p += [f"  {i}. {name}" for i, name in enumerate(qt["patches"], 1)]
         p.append("")
     para(f"and configured for Windows with the MinGW-w64 cross compiler (GCC) and these "
-         f"options, by {args.product}'s packaging/windows/build-qt.sh:")
+         f"options, by {args.product}'s packaging/win64/build-qt.sh:")
     p += [f"  {o}" for o in qt["options"]]
     p.append("")
     para(f"Those files, exactly as Debian publishes them, are distributed beside this package "

@@ -46,11 +46,11 @@ windows-deps:
 # (new source version or options) lands in a new prefix. The repository's
 # toolchain file is chain-loaded by name, so the prefix can move.
 windows-configure: windows-deps
-	@prefix=$$(packaging/windows/build-qt.sh) && \
+	@prefix=$$(packaging/win64/build-qt.sh) && \
 	cmake -S . -B $(WINDOWS_BUILD) -G Ninja \
 	    -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$$prefix/lib/cmake/Qt6/qt.toolchain.cmake \
-	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/windows/mingw64.toolchain.cmake \
+	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/packaging/win64/mingw64.toolchain.cmake \
 	    -DQT_HOST_PATH=/usr \
 	    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tests/wine/wine-run.sh

@@ -5,7 +5,7 @@
 # DLLs and the MinGW C++ runtime. The deploy folder is laid out from these,
 # and the tests run under Wine with these folders on the DLL search path.
 
-# What `windows-dist` makes (packaging/windows/Windows.cmake); the Wine
+# What `windows-dist` makes (packaging/win64/Win64.cmake); the Wine
 # scenarios test these very files.
 set(PALLASTRO_DIST_NAME "${PALLASTRO_NAME}-${PROJECT_VERSION}-win64")
 set(PALLASTRO_DIST_DIR "${CMAKE_BINARY_DIR}/dist/${PALLASTRO_NAME}")
