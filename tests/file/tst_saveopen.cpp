@@ -90,6 +90,19 @@ QString pictureOf(const QLabel *label)
 }
 
 // Everything the result window shows, plus the reading state behind it.
+// What a file dialog is asked with: the caption is the program's name, the
+// purpose is what a screen reader says, and a reading is always a .grn.
+void checkRequest(const FileDialogRequest &request, FileDialogRequest::Mode mode,
+                  const QString &spokenTitle, const QString &filter, bool confirmOverwrite)
+{
+    QCOMPARE(request.mode, mode);
+    QCOMPARE(request.title, QStringLiteral("Pallastro"));
+    QCOMPARE(request.spokenTitle, spokenTitle);
+    QCOMPARE(request.filter, filter);
+    QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
+    QCOMPARE(request.confirmOverwrite, confirmOverwrite);
+}
+
 QStringList resultState(frmGreekNumerologyResult *window)
 {
     QStringList state{QString::number(LifePathNumber), QString::number(DestinyNumber),
@@ -378,13 +391,11 @@ void TestSaveOpen::cancelledSave()
     settle();
 
     QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest &request = fake.fileRequests.first();
-    QCOMPARE(request.mode, FileDialogRequest::Mode::Save);
-    QCOMPARE(request.title, QStringLiteral("Pallastro"));
-    QCOMPARE(request.spokenTitle, QStringLiteral("Pallastro: Save this reading"));
-    QCOMPARE(request.filter, QStringLiteral("Rich Text Format (*.grn)"));
-    QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
-    QVERIFY(request.confirmOverwrite);
+    checkRequest(fake.fileRequests.first(), FileDialogRequest::Mode::Save,
+                 QStringLiteral("Pallastro: Save this reading"),
+                 QStringLiteral("Rich Text Format (*.grn)"), true);
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY(fake.messages.isEmpty());
     QCOMPARE(shown<frmGreekNumerologyResult>().size(), 1);
@@ -404,13 +415,11 @@ void TestSaveOpen::cancelledOpen()
     settle();
 
     QCOMPARE(fake.fileRequests.size(), 1);
-    const FileDialogRequest &request = fake.fileRequests.first();
-    QCOMPARE(request.mode, FileDialogRequest::Mode::Open);
-    QCOMPARE(request.title, QStringLiteral("Pallastro"));
-    QCOMPARE(request.spokenTitle, QStringLiteral("Pallastro: Open a saved reading"));
-    QCOMPARE(request.filter, QStringLiteral("Pallastro (*.grn)"));
-    QCOMPARE(request.defaultSuffix, QStringLiteral("grn"));
-    QVERIFY(!request.confirmOverwrite);
+    checkRequest(fake.fileRequests.first(), FileDialogRequest::Mode::Open,
+                 QStringLiteral("Pallastro: Open a saved reading"),
+                 QStringLiteral("Pallastro (*.grn)"), false);
+    if (QTest::currentTestFailed())
+        return;
 
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(main && main->isVisible());

@@ -128,6 +128,18 @@ class tst_instancelock : public QObject
         QVERIFY(file.setFileTime(past, QFileDevice::FileModificationTime));
     }
 
+    // An empty lock file of another user, left there a while ago, as a
+    // crashed or hostile copy of theirs would leave it.
+    static bool plantOldLock(const QString &path, uint owner)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        const QDateTime past = QDateTime::currentDateTime().addSecs(-60);
+        return file.setFileTime(past, QFileDevice::FileModificationTime)
+               && ThrowawayUser::give(path, owner);
+    }
+
 private slots:
     void init()
     {
@@ -436,12 +448,7 @@ private slots:
             const QString planted = QDir(temp).filePath(QStringLiteral("runtime-"));
             QVERIFY(QDir().mkdir(planted) && ThrowawayUser::setMode(planted, 0777)
                     && ThrowawayUser::give(planted, attacker));
-            const QString plantedLock = QDir(temp).filePath(lockNameOf(user));
-            QFile file(plantedLock);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.close();
-            makeOld(plantedLock);
-            QVERIFY(ThrowawayUser::give(plantedLock, attacker));
+            QVERIFY(plantOldLock(QDir(temp).filePath(lockNameOf(user)), attacker));
         }
 
         QString runtimePath;
@@ -452,12 +459,7 @@ private slots:
             QVERIFY(ThrowawayUser::setMode(runtimePath, runtime == QLatin1String("private") ? 0700 : 0777));
             if (runtime == QLatin1String("foreign")) {
                 QVERIFY(ThrowawayUser::give(runtimePath, attacker));
-                const QString foreignLock = QDir(runtimePath).filePath(lockNameOf(user));
-                QFile file(foreignLock);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.close();
-                makeOld(foreignLock);
-                QVERIFY(ThrowawayUser::give(foreignLock, attacker));
+                QVERIFY(plantOldLock(QDir(runtimePath).filePath(lockNameOf(user)), attacker));
             } else {
                 QVERIFY(mine(runtimePath));
             }
