@@ -28,8 +28,8 @@ minimal=$(realpath "$2")
 helper=$(realpath "$3")
 [ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
 
-# shellcheck source=../tests/e2e/lib.sh
-. "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
+# shellcheck source=../tests/harness/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/harness/lib.sh"
 
 # bench_display: one Xvfb for every run, without a window manager. The
 # measuring helpers listen on the root window for the programs' top-level

@@ -6,7 +6,8 @@
 # program, read over AT-SPI: each says which part of the date it holds and
 # which entry is chosen, and a choice made with the keyboard is what the list
 # then reads and announces.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/lib.sh
+. "$(dirname "$0")/../harness/lib.sh"
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 start_display

@@ -4,7 +4,8 @@
 #
 # Save through the real file dialog, check the bytes, open the file again from
 # a new main window, and refuse a malformed file.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/lib.sh
+. "$(dirname "$0")/../harness/lib.sh"
 start_display
 start_and_wait_main
 folder=$E2E_TMP/readings

@@ -17,10 +17,10 @@ WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # looks, and a window is given longer to take the keyboard.
 WAIT_BY_CLOCK=1
 FOCUS_SETTLE=0.2
-# shellcheck source=../e2e/display.sh
-. "$WINE_LIB_DIR/../e2e/display.sh"
-# shellcheck source=../e2e/drive.sh
-. "$WINE_LIB_DIR/../e2e/drive.sh"
+# shellcheck source=../harness/display.sh
+. "$WINE_LIB_DIR/../harness/display.sh"
+# shellcheck source=../harness/drive.sh
+. "$WINE_LIB_DIR/../harness/drive.sh"
 
 E2E_TMP=$(mktemp -d /tmp/pallastro-wine-e2e.XXXXXX)
 export HOME=$E2E_TMP/home

@@ -10,7 +10,7 @@
 # A script uses it so:
 #
 #   APP=path/to/pallastro      # or leave APP unset: the script's first argument
-#   . tests/e2e/lib.sh         # E2E_TMP, a fresh home in it, the cleanup trap
+#   . tests/harness/lib.sh     # E2E_TMP, a fresh home in it, the cleanup trap
 #   start_display              # its own Xvfb (1280x1024) and openbox; or, e.g.,
 #                              #   start_display --no-wm -screen 0 1024x768x24
 #   start_app                  # APP_PID; the output goes to $E2E_TMP/app<N>.log
