@@ -4,8 +4,8 @@
 #
 # A settings store that cannot be written, or that holds garbage, never stops
 # the program and never brings a question it should not ask.
-# shellcheck source=../harness/lib.sh
-. "$(dirname "$0")/../harness/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 store=$XDG_CONFIG_HOME/pallastro
 

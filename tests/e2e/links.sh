@@ -5,8 +5,8 @@
 # Every link and web menu entry hands its address to the desktop's URL
 # handler. Here the handler records the address and fails, as on a machine
 # without a browser: the program keeps running and shows nothing.
-# shellcheck source=../harness/lib.sh
-. "$(dirname "$0")/../harness/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 opened=$E2E_TMP/opened.txt
 mkdir -p "$E2E_TMP/bin"

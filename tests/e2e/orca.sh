@@ -4,7 +4,7 @@
 #
 # Orca, Debian's screen reader, on the private D-Bus session a scenario made
 # with start_accessibility_bus, and what it says, read from its own debug
-# log. Sourced after tests/harness/lib.sh.
+# log. Sourced after tests/harness/linux.sh and accessibility_bus.sh.
 #
 #   start_orca             # Orca speaking; ORCA_LOG is its debug log
 #   hear KEY...            # sends the keys, one press each

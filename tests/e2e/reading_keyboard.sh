@@ -5,8 +5,8 @@
 # A whole reading with the keyboard only: name, Tab through month, day, year,
 # Alt+F then G; the result window replaces the main window; stepping with the
 # buttons; Back brings an empty main window.
-# shellcheck source=../harness/lib.sh
-. "$(dirname "$0")/../harness/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 start_and_wait_main
 

@@ -4,8 +4,8 @@
 #
 # Save through the real file dialog, check the bytes, open the file again from
 # a new main window, and refuse a malformed file.
-# shellcheck source=../harness/lib.sh
-. "$(dirname "$0")/../harness/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 start_and_wait_main
 folder=$E2E_TMP/readings

@@ -12,8 +12,8 @@
 # No window manager here: focusing gives the window the keyboard directly,
 # and a window needs a moment longer to take it.
 FOCUS_SETTLE=0.3
-# shellcheck source=../harness/lib.sh
-. "$(dirname "$0")/../harness/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display --no-wm -screen 0 1024x768x24
 
 start_app
