@@ -100,9 +100,43 @@ enter_reading() {
 # menu; sets RESULT once the result window has taken the main window's place.
 keyboard_reading() {
     enter_reading "John Smith" 2 15 1980
+    get_reading "${1:-10}"
+}
+
+# get_reading [SECONDS]: File, Get in the focused main window; sets RESULT
+# once the result window has taken the main window's place, and focuses it.
+get_reading() {
     keys alt+f g
     RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" "${1:-10}") || fail "the result window did not open"
     wait_gone "$TITLE" "$MAIN_WIDTH" 5 || fail "the main window stayed open"
+    focus_window "$RESULT"
+}
+
+# back_to_main [SECONDS]: Back in the result window RESULT; sets MAIN to the
+# main window it brings, and focuses it.
+back_to_main() {
+    focus_window "$RESULT"
+    keys alt+b
+    MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" "${1:-10}") || fail "Back did not bring the main window"
+    focus_window "$MAIN"
+}
+
+# file_dialog WHAT KEYS TEXT [SECONDS]: KEYS, to the focused window, open the
+# WHAT (save, open) dialog; TEXT is typed into it and Return pressed.
+file_dialog() {
+    local dialog
+    keys "$2"
+    dialog=$(wait_window "Pallastro" "" "${4:-10}") || fail "the $1 dialog did not open"
+    focus_window "$dialog"
+    typetext "$3"
+    keys Return
+}
+
+# dismiss_message [KEY]: the message box that has the focus closes with KEY
+# (Return).
+dismiss_message() {
+    keys "${1:-Return}"
+    wait_gone "Pallastro" "" 5 || fail "the message did not close"
 }
 
 # destiny_to_the_end: John Smith's Destiny, 8, has two gods. With the focus

@@ -160,6 +160,11 @@ poll() {
 # The bytes of a file as spaced upper-case hex.
 hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr 'a-f' 'A-F'; }
 
+# reading_bytes NUMBER...: the bytes, as hexbytes prints them, of a saved
+# reading of these numbers: each a line ending in CR LF, its characters
+# stored in the program's +85 text encoding.
+reading_bytes() { python3 "$HARNESS_DIR/plus85.py" reading "$@"; }
+
 # wait_bytes FILE HEX [SECONDS]: FILE comes to hold exactly HEX; a program
 # may write it a moment after its dialog has gone.
 wait_bytes() { poll "${3:-10}" holds_bytes "$1" "$2"; }

@@ -22,13 +22,8 @@ MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "no window captioned \"$TI
 
 focus_window "$MAIN"
 typetext "Ann"
-keys alt+f g
-RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 20) || fail "the reading did not open the result window"
-focus_window "$RESULT"
-keys alt+b
-MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "Back did not bring the main window"
-
-focus_window "$MAIN"
+get_reading 20
+back_to_main 20
 keys alt+f x
 ends_cleanly "$APP_PID" "File, Exit"
 echo "ok: the window appeared and closing it ended the program"
