@@ -23,6 +23,7 @@ while getopts "n:r:" opt; do
 done
 shift $((OPTIND - 1))
 [ $# -eq 3 ] || bench_usage
+# shellcheck disable=SC2034  # the programs the caller measures
 APP=$(realpath "$1")
 minimal=$(realpath "$2")
 helper=$(realpath "$3")

@@ -22,8 +22,7 @@ start_and_wait_main
 
 # expect_opened PATTERN: the newest recorded address matches.
 expect_opened() {
-    local i
-    for i in $(seq 40); do
+    for _ in $(seq 40); do
         [ "$(wc -l <"$opened")" -gt "$recorded" ] && break
         sleep 0.05
     done
