@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Shared by the benchmarks (startup.sh, switch.sh). The fresh homes, the X
-# server and the cleanup come from the end-to-end harness; what is added here
-# is what measuring needs on top of it.
+# server and the cleanup come from the harness (tests/harness); what is
+# added here is what measuring needs on top of it.
 #
 # Both take the same command line, which is read here:
 #   [-n RUNS] [-r RAW_FILE] PALLASTRO MINIMAL HELPER
@@ -23,13 +23,14 @@ while getopts "n:r:" opt; do
 done
 shift $((OPTIND - 1))
 [ $# -eq 3 ] || bench_usage
+# shellcheck disable=SC2034  # the programs the caller measures
 APP=$(realpath "$1")
 minimal=$(realpath "$2")
 helper=$(realpath "$3")
 [ "$runs" -ge 15 ] || echo "note: fewer than 15 runs; medians will be noisy" >&2
 
-# shellcheck source=../tests/e2e/lib.sh
-. "$(dirname "${BASH_SOURCE[0]}")/../tests/e2e/lib.sh"
+# shellcheck source=../tests/harness/lib.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../tests/harness/lib.sh"
 
 # bench_display: one Xvfb for every run, without a window manager. The
 # measuring helpers listen on the root window for the programs' top-level
@@ -74,4 +75,28 @@ alternate() {
         printf '\rrun %d/%d' "$i" "$runs" >&2
     done
     echo >&2
+}
+
+# compare NAME RAW_COLUMNS WIDTH HEADING1 HEADING2 FORMAT: both programs run
+# in turn (alternate); with -r the raw figures are kept under a header naming
+# RAW_COLUMNS; then the table of both columns' medians, each WIDTH wide,
+# FORMAT printing the two medians of a program, and the ratios of
+# Pallastro's to the minimal program's.
+compare() {
+    local name=$1 columns=$2 width=$3 heading1=$4 heading2=$5 format=$6
+    alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
+    if [ -n "$raw" ]; then
+        { echo "# program $columns"
+          sed 's/^/minimal /' "$E2E_TMP/minimal"
+          sed 's/^/pallastro /' "$E2E_TMP/pallastro"; } >"$raw"
+    fi
+    awk -v name="$name" -v runs="$runs" -v w="$width" -v h1="$heading1" -v h2="$heading2" -v f="$format" \
+        -v m1="$(median "$E2E_TMP/minimal" 1)" -v m2="$(median "$E2E_TMP/minimal" 2)" \
+        -v p1="$(median "$E2E_TMP/pallastro" 1)" -v p2="$(median "$E2E_TMP/pallastro" 2)" 'BEGIN {
+        printf "%s: medians over %d alternating runs each (Xvfb, fresh HOME per run)\n", name, runs
+        printf "%-22s %" w "s %" w "s\n", "", h1, h2
+        printf "%-22s " f "\n", "minimal Qt program", m1, m2
+        printf "%-22s " f "\n", "Pallastro", p1, p2
+        printf "%-22s %" w ".2f %" w ".2f\n", "ratio Pallastro/min.", p1 / m1, p2 / m2
+    }'
 }

@@ -21,21 +21,4 @@ timeout_s=30
 run_minimal() { measure "$helper" "Minimal v1.0" "$timeout_s" "$minimal"; }
 run_pallastro() { measure "$helper" "$TITLE" "$timeout_s" "$APP"; }
 
-alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
-
-if [ -n "$raw" ]; then
-    { echo "# program ms VmHWM_kB"
-      sed 's/^/minimal /' "$E2E_TMP/minimal"
-      sed 's/^/pallastro /' "$E2E_TMP/pallastro"; } >"$raw"
-fi
-
-min_ms=$(median "$E2E_TMP/minimal" 1);   min_kb=$(median "$E2E_TMP/minimal" 2)
-pal_ms=$(median "$E2E_TMP/pallastro" 1); pal_kb=$(median "$E2E_TMP/pallastro" 2)
-
-awk -v runs="$runs" -v mm="$min_ms" -v mk="$min_kb" -v pm="$pal_ms" -v pk="$pal_kb" 'BEGIN {
-    printf "Start-up: medians over %d alternating runs each (Xvfb, fresh HOME per run)\n", runs
-    printf "%-22s %18s %18s\n", "", "time to map (ms)", "peak memory (kB)"
-    printf "%-22s %18.1f %18d\n", "minimal Qt program", mm, mk
-    printf "%-22s %18.1f %18d\n", "Pallastro", pm, pk
-    printf "%-22s %18.2f %18.2f\n", "ratio Pallastro/min.", pm / mm, pk / mk
-}'
+compare "Start-up" "ms VmHWM_kB" 18 "time to map (ms)" "peak memory (kB)" "%18.1f %18d"

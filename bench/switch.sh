@@ -25,22 +25,5 @@ timeout_s=30
 run_minimal() { measure "$helper" "Minimal v1.0" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$minimal"; }
 run_pallastro() { measure "$helper" "$TITLE" "$MAIN_WIDTH" "$RESULT_WIDTH" "$timeout_s" "$APP"; }
 
-alternate "$runs" "$E2E_TMP/minimal" "$E2E_TMP/pallastro"
-
-if [ -n "$raw" ]; then
-    { echo "# program get_to_result_ms back_to_main_ms"
-      sed 's/^/minimal /' "$E2E_TMP/minimal"
-      sed 's/^/pallastro /' "$E2E_TMP/pallastro"; } >"$raw"
-fi
-
-min_get=$(median "$E2E_TMP/minimal" 1);   min_back=$(median "$E2E_TMP/minimal" 2)
-pal_get=$(median "$E2E_TMP/pallastro" 1); pal_back=$(median "$E2E_TMP/pallastro" 2)
-
-awk -v runs="$runs" -v mg="$min_get" -v mb="$min_back" -v pg="$pal_get" -v pb="$pal_back" 'BEGIN {
-    printf "Switch: medians over %d alternating runs each (Xvfb, fresh HOME per run)\n", runs
-    printf "%-22s %22s %22s\n", "", "Get -> result painted", "Back -> main painted"
-    printf "%-22s %19.1f ms %19.1f ms\n", "minimal Qt program", mg, mb
-    printf "%-22s %19.1f ms %19.1f ms\n", "Pallastro", pg, pb
-    printf "%-22s %22.2f %22.2f\n", "ratio Pallastro/min.", pg / mg, pb / mb
-    printf "The goal is a ratio within 1.2 either way.\n"
-}'
+compare "Switch" "get_to_result_ms back_to_main_ms" 22 "Get -> result painted" "Back -> main painted" "%19.1f ms %19.1f ms"
+echo "The goal is a ratio within 1.2 either way."

@@ -28,8 +28,8 @@ APP=$(cd "$(dirname "$APP")" && pwd)/$(basename "$APP")
 # No window manager: the pictures are of the windows alone, and without one
 # a focused window needs a moment longer to take the keyboard.
 FOCUS_SETTLE=0.3
-# shellcheck source=../tests/e2e/lib.sh
-. "$ROOT/tests/e2e/lib.sh"
+# shellcheck source=../tests/harness/linux.sh
+. "$ROOT/tests/harness/linux.sh"
 start_display --no-wm -screen 0 "$(scaled 1024)x$(scaled 768)x24" -dpi 96
 [ "$SCALE" = 1 ] || export QT_SCALE_FACTOR=$SCALE
 

@@ -6,7 +6,10 @@
 # program, read over AT-SPI: each says which part of the date it holds and
 # which entry is chosen, and a choice made with the keyboard is what the list
 # then reads and announces.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
+# shellcheck source=accessibility_bus.sh
+. "$(dirname "$0")/accessibility_bus.sh"
 HERE=$(cd "$(dirname "$0")" && pwd)
 
 start_display

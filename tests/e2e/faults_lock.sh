@@ -4,7 +4,8 @@
 #
 # The single-instance lock is a convenience: when it cannot be taken at all,
 # the program still starts and works.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 
 step "a folder stands where the lock file goes"

@@ -4,7 +4,8 @@
 #
 # First start in a fresh home: no reminder question, the main window has the
 # focus in the name box, and the title-bar close ends the process cleanly.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 
 step "first start asks nothing"

@@ -5,7 +5,8 @@
 # Every link and web menu entry hands its address to the desktop's URL
 # handler. Here the handler records the address and fails, as on a machine
 # without a browser: the program keeps running and shows nothing.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 opened=$E2E_TMP/opened.txt
 mkdir -p "$E2E_TMP/bin"
@@ -21,8 +22,7 @@ start_and_wait_main
 
 # expect_opened PATTERN: the newest recorded address matches.
 expect_opened() {
-    local i
-    for i in $(seq 40); do
+    for _ in $(seq 40); do
         [ "$(wc -l <"$opened")" -gt "$recorded" ] && break
         sleep 0.05
     done

@@ -4,7 +4,7 @@
 #
 # Orca, Debian's screen reader, on the private D-Bus session a scenario made
 # with start_accessibility_bus, and what it says, read from its own debug
-# log. Sourced after lib.sh.
+# log. Sourced after tests/harness/linux.sh and accessibility_bus.sh.
 #
 #   start_orca             # Orca speaking; ORCA_LOG is its debug log
 #   hear KEY...            # sends the keys, one press each
@@ -19,6 +19,7 @@
 
 # How long Orca must stay silent before what it said counts as complete.
 ORCA_QUIET=${ORCA_QUIET:-0.6}
+ORCA_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 TRANSCRIPT=""
 HEAR_MARK=0
 HEAR_KEYS=""
@@ -36,7 +37,7 @@ start_orca() {
     # Orca autostarts speech-dispatcher, which outlives it.
     at_exit stop_speech_dispatcher
     # Settings in memory: no first-run questions, nothing kept.
-    GSETTINGS_BACKEND=memory /usr/bin/python3 "$E2E_LIB_DIR/orca_launch.py" "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
+    GSETTINGS_BACKEND=memory /usr/bin/python3 "$ORCA_DIR/orca_launch.py" "$ORCA_LOG" >"$E2E_TMP/orca.out" 2>&1 &
     ORCA_PID=$!
     at_exit end_process "$ORCA_PID"
     # ORCA_LOG_KEEP=FILE keeps Orca's log for a look after the run.

@@ -5,29 +5,25 @@
 # A whole reading with the keyboard only: name, Tab through month, day, year,
 # Alt+F then G; the result window replaces the main window; stepping with the
 # buttons; Back brings an empty main window.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 start_and_wait_main
 
 step "John Smith, 15 March 1980, by the File menu"
 keyboard_reading
 kill -0 "$APP_PID" || fail "the process ended on the switch"
-focus_window "$RESULT"
 
 step "Destiny 8 has two gods: >> once moves, >> again reaches the end"
 # Tab order from Back: txtLP, >> LP, << LP, << D, >> D.
 keys Tab Tab Tab Tab Tab
 destiny_to_the_end
 wait_window "Pallastro" "" 5 >/dev/null || fail "no last-record message on the Destiny side"
-keys Return
-wait_gone "Pallastro" "" 5 || fail "the message did not close"
+dismiss_message
 
 step "Back brings a fresh main window"
-focus_window "$RESULT"
-keys alt+b
-MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 10) || fail "Back did not bring the main window"
+back_to_main
 wait_gone "$TITLE" "$RESULT_WIDTH" 5 || fail "the result window stayed open"
-focus_window "$MAIN"
 keys alt+f g
 wait_window "Pallastro" "" 5 >/dev/null || fail "the new main window kept the old name"
 keys Return

@@ -4,7 +4,8 @@
 #
 # The update reminder: a stored date 15 days old brings the question at start;
 # answered No, the date is renewed and the next start asks nothing.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 # Fifteen days on, by the program's clock only. Under AddressSanitizer the
 # faketime library is preloaded ahead of the sanitizer's runtime, which the

@@ -8,7 +8,11 @@
 # mythology boxes name their god and are read whole, a step says where it
 # led, and each file dialog says what it is for. What Orca said is read from
 # its own debug log.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
+# shellcheck source=accessibility_bus.sh
+. "$(dirname "$0")/accessibility_bus.sh"
+# shellcheck source=orca.sh
 . "$(dirname "$0")/orca.sh"
 
 start_display

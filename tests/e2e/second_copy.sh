@@ -4,7 +4,8 @@
 #
 # A second copy shows its message and ends; the first keeps running. A copy
 # killed outright leaves no lock that blocks the next start.
-. "$(dirname "$0")/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display
 start_and_wait_main
 first=$APP_PID

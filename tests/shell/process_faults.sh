@@ -14,8 +14,8 @@
 #   process_faults.sh PROGRAM
 # Exits 77 (skipped) when no Xvfb is installed for the signal and home checks.
 
-# shellcheck source=../e2e/lib.sh
-. "$(dirname "$0")/../e2e/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 name=$(basename "$APP")
 
 # A core file would only litter the build folder.

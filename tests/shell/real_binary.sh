@@ -10,8 +10,8 @@
 
 # Without a window manager a focused window needs a moment to take the keyboard.
 FOCUS_SETTLE=0.3
-# shellcheck source=../e2e/lib.sh
-. "$(dirname "$0")/../e2e/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 shots=${2:-}
 export QT_QPA_PLATFORM=xcb QT_QPA_PLATFORMTHEME= QT_ACCESSIBILITY=0
 start_display --no-wm -screen 0 1024x768x24

@@ -12,8 +12,8 @@
 # No window manager here: focusing gives the window the keyboard directly,
 # and a window needs a moment longer to take it.
 FOCUS_SETTLE=0.3
-# shellcheck source=../e2e/lib.sh
-. "$(dirname "$0")/../e2e/lib.sh"
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
 start_display --no-wm -screen 0 1024x768x24
 
 start_app
@@ -22,13 +22,8 @@ MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "no window captioned \"$TI
 
 focus_window "$MAIN"
 typetext "Ann"
-keys alt+f g
-RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 20) || fail "the reading did not open the result window"
-focus_window "$RESULT"
-keys alt+b
-MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 20) || fail "Back did not bring the main window"
-
-focus_window "$MAIN"
+get_reading 20
+back_to_main 20
 keys alt+f x
 ends_cleanly "$APP_PID" "File, Exit"
 echo "ok: the window appeared and closing it ended the program"

@@ -15,6 +15,7 @@ SETUP=${1:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
 VERSION=${2:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
 DIST=${3:?usage: installer.sh SETUP.exe VERSION DIST-FOLDER}
 APP=
+# shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 # lnk_working_folder FILE: the "Start in" folder a shell link (.lnk) holds.
 lnk_working_folder() {
@@ -52,6 +53,8 @@ local_programs=$WIN_USER_DIR/AppData/Local/Programs
 instdir=$local_programs/Pallastro
 shortcut="$WIN_USER_DIR/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pallastro.lnk"
 documents=$WIN_USER_DIR/Documents
+# Life Path 9 and Destiny 8, as the program saves them.
+john=$(reading_bytes 9 8)
 
 step "silent install"
 wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the installer failed with status $?"
@@ -94,19 +97,12 @@ step "the installed program starts and saves a reading into Documents"
 start_app "$win_instdir\\pallastro.exe"
 MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 60) || fail "the installed program showed no main window"
 focus_window "$MAIN"
-enter_reading "John Smith" 2 15 1980
-keys alt+f g
-RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 15) || fail "the result window did not open"
-focus_window "$RESULT"
-keys alt+s
-DIALOG=$(wait_window "Pallastro" "" 15) || fail "the save dialog did not open"
-focus_window "$DIALOG"
+keyboard_reading 15
 # The user's Documents folder as the user knows it (Wine links it to the
 # Linux home of the run).
-typetext 'C:\users\'"$(id -un)"'\Documents\john'
-keys Return
+file_dialog save alt+s 'C:\users\'"$(id -un)"'\Documents\john' 15
 wait_gone "Pallastro" "" 10 || fail "the save dialog did not close"
-wait_bytes "$documents/john.grn" "8E 0D 0A 8D 0D 0A" || fail "the reading was not saved; in Documents: $(ls -A "$documents/")"
+wait_bytes "$documents/john.grn" "$john" || fail "the reading was not saved; in Documents: $(ls -A "$documents/")"
 wmctrl -i -c "$RESULT"
 wait_exit "$APP_PID" 15 || fail "the installed program did not end"
 # A reading the user chose to keep in the program's own folder.
@@ -115,14 +111,12 @@ cp "$documents/john.grn" "$instdir/kept.grn"
 step "silent uninstall"
 wine "$instdir/Uninstall.exe" /S >"$E2E_TMP/uninstall.log" 2>&1 || fail "the uninstaller failed with status $?"
 # The uninstaller runs on from a copy of itself and removes the original last.
-end=$(deadline 30)
-while [ -e "$instdir/Uninstall.exe" ] && before "$end"; do sleep 0.1; done
-[ ! -e "$instdir/Uninstall.exe" ] || fail "the uninstaller did not finish"
+poll 30 [ ! -e "$instdir/Uninstall.exe" ] || fail "the uninstaller did not finish"
 sleep 1
 leftover=$(cd "$instdir" && find . -mindepth 1 | sort | tr '\n' ' ')
 [ "$leftover" = "./kept.grn " ] || fail "left in the program's folder: $leftover"
 [ ! -e "$shortcut" ] || fail "the Start-menu entry stayed"
 if wine reg query "$UNINSTALL_KEY" >/dev/null 2>&1; then fail "the uninstall entry stayed"; fi
-[ "$(hexbytes "$documents/john.grn")" = "8E 0D 0A 8D 0D 0A" ] || fail "the reading in Documents was touched"
-[ "$(hexbytes "$instdir/kept.grn")" = "8E 0D 0A 8D 0D 0A" ] || fail "the reading kept in the program's folder was touched"
+[ "$(hexbytes "$documents/john.grn")" = "$john" ] || fail "the reading in Documents was touched"
+[ "$(hexbytes "$instdir/kept.grn")" = "$john" ] || fail "the reading kept in the program's folder was touched"
 echo "ok"

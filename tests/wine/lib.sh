@@ -1,77 +1,35 @@
-#!/usr/bin/env bash
+# shellcheck shell=bash
 # SPDX-FileCopyrightText: 2026 The Pallastro authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Shared by the Wine scenarios: the real pallastro.exe under Wine, on an X
 # server of the scenario's own with a window manager, in a Windows
 # installation (prefix) of its own, driven only from outside with the
-# keyboard and the mouse, as tests/e2e does for the Linux program.
+# keyboard and the mouse, on the same base as the Linux program's
+# (tests/harness). The caller sets APP, empty until it knows the program.
 
-set -euo pipefail
-WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-. "$WINE_LIB_DIR/wineenv.sh"
-# The X server and window manager, and the finding of windows and typing
-# into them, are those of the Linux program's scenarios. Wine starts slowly
-# and on a loaded machine one look at the windows can take a good part of a
-# second: the waits run to a deadline on the clock, not to a number of
-# looks, and a window is given longer to take the keyboard.
+# Wine starts slowly and on a loaded machine one look at the windows can
+# take a good part of a second: the waits run to a deadline on the clock,
+# not to a number of looks, and a window is given longer to take the
+# keyboard.
 WAIT_BY_CLOCK=1
+# shellcheck disable=SC2034  # read by drive.sh
 FOCUS_SETTLE=0.2
-# shellcheck source=../e2e/display.sh
-. "$WINE_LIB_DIR/../e2e/display.sh"
-# shellcheck source=../e2e/drive.sh
-. "$WINE_LIB_DIR/../e2e/drive.sh"
-
-E2E_TMP=$(mktemp -d /tmp/pallastro-wine-e2e.XXXXXX)
-export HOME=$E2E_TMP/home
-mkdir -p "$HOME"
+# In /tmp, as the template the prefixes are hard-linked from.
+HARNESS_TMP=/tmp/pallastro-wine-e2e.XXXXXX
+WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=../harness/lib.sh
+. "$WINE_LIB_DIR/../harness/lib.sh"
+# shellcheck source=wineenv.sh
+. "$WINE_LIB_DIR/wineenv.sh"
 # The Windows program on the Windows desktop: nothing of Qt's Linux set-up.
-unset QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME WINEQT_QPA_PLATFORM WINEPATH || true
+unset WINEQT_QPA_PLATFORM WINEPATH || true
 export LANG=C.UTF-8
-
-APP_PIDS=()
-DISPLAY_WORK=$E2E_TMP
-
-cleanup() {
-    local pid
-    wine_prefix_end
-    for pid in "${APP_PIDS[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
-    stop_display
-    wait 2>/dev/null || true
-    rm -rf "$E2E_TMP"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -n "${DISPLAY:-}" ]; then
-        echo "windows on the screen:" >&2
-        wmctrl -lG >&2 2>/dev/null || echo "(the window manager does not answer)" >&2
-        if [ -n "${SHOT_ON_FAIL:-}" ]; then
-            import -window root "$SHOT_ON_FAIL" 2>/dev/null && echo "screen saved in $SHOT_ON_FAIL" >&2
-        fi
-    fi
-    local pid
-    for pid in "${APP_PIDS[@]}"; do
-        if kill -0 "$pid" 2>/dev/null; then echo "process $pid still running" >&2
-        else echo "process $pid has ended" >&2; fi
-    done
-    for log in "$E2E_TMP"/app*.log; do
-        [ -s "$log" ] && { echo "--- $log" >&2; tail -n 20 "$log" >&2; }
-    done
-    exit 1
-}
-
-step() { echo "-- $*"; }
-
-start_display() {
-    start_x -screen 0 1280x1024x24 -dpi 96 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
-    start_wm 2>"$E2E_TMP/display.err" || fail "$(cat "$E2E_TMP/display.err")"
-}
+at_exit wine_prefix_end
 
 # start_windows: the display and a booted Windows installation.
 start_windows() {
-    start_display
+    start_display -screen 0 1280x1024x24 -dpi 96
     wine_prefix "$E2E_TMP/prefix"
     WIN_USER_DIR=$WINEPREFIX/drive_c/users/$(id -un)
     # Wine links Documents to the home of whoever booted the installation,
@@ -84,13 +42,7 @@ start_windows() {
 }
 
 # start_app [EXE]: starts the program (by default the one under test), sets APP_PID.
-start_app() {
-    local exe=${1:-$APP}
-    local log="$E2E_TMP/app${#APP_PIDS[@]}.log"
-    wine "$exe" >"$log" 2>&1 &
-    APP_PID=$!
-    APP_PIDS+=("$APP_PID")
-}
+start_app() { launch wine "${1:-$APP}"; }
 
 # message_text WID: the text of the message box WID. Qt's message boxes on
 # Windows copy title, text and buttons with Ctrl+C, as Windows' own do; Wine
@@ -115,16 +67,4 @@ expect_message() {
     MSG=$(wait_window "Pallastro" "" "$limit") || fail "no message box (expected \"$want\")"
     text=$(message_text "$MSG") || fail "the message box gave no text (expected \"$want\")"
     grep -qxF -- "$want" <<<"$text" || fail "the message box says: $text (expected \"$want\")"
-}
-
-# wait_bytes FILE HEX [SECONDS]: FILE holds exactly HEX; the program writes
-# it after its dialog has gone.
-wait_bytes() {
-    local file=$1 want=$2 end
-    end=$(deadline "${3:-10}")
-    while :; do
-        [ -f "$file" ] && [ "$(hexbytes "$file")" = "$want" ] && return 0
-        before "$end" || return 1
-        sleep 0.1
-    done
 }

@@ -15,6 +15,7 @@
 ZIP=${1:?usage: program.sh PATH-TO-ZIP PATH-TO-QT-SOURCE.tar}
 QT_SOURCE=${2:?usage: program.sh PATH-TO-ZIP PATH-TO-QT-SOURCE.tar}
 APP=
+# shellcheck source=lib.sh
 . "$(dirname "$0")/lib.sh"
 SOURCE_ROOT=$(cd "$WINE_LIB_DIR/../.." && pwd)
 
@@ -86,6 +87,8 @@ check_stamps "$ZIP" "$folder"
 cd "$folder"
 start_windows
 readings=$E2E_TMP/readings
+# Life Path 9 and Destiny 8, as the program saves them.
+john=$(reading_bytes 9 8)
 documents=$WIN_USER_DIR/Documents
 mkdir -p "$readings"
 
@@ -98,7 +101,6 @@ focus_window "$MAIN"
 
 step "John Smith, 15 March 1980, with the keyboard only"
 keyboard_reading 15
-focus_window "$RESULT"
 
 step "<< on the first Life Path god, >> twice on the Destiny side (8: two gods)"
 # Tab order from Back: the Life Path text, >> and << of Life Path, << and >>
@@ -106,40 +108,27 @@ step "<< on the first Life Path god, >> twice on the Destiny side (8: two gods)"
 keys Tab Tab Tab
 keys space
 expect_message "You are at the first record"
-keys Return
-wait_gone "Pallastro" "" 5 || fail "the message did not close"
+dismiss_message
 focus_window "$RESULT"
 keys Tab Tab
 destiny_to_the_end
 expect_message "You are at the last record"
-keys Return
-wait_gone "Pallastro" "" 5 || fail "the message did not close"
+dismiss_message
 
 step "Save opens in Documents: a bare name saves there; Life Path 9 and Destiny 8, each digit stored as its code + 85"
 focus_window "$RESULT"
-keys alt+s
-DIALOG=$(wait_window "Pallastro" "" 15) || fail "the save dialog did not open"
-focus_window "$DIALOG"
-typetext "john"
-keys Return
+file_dialog save alt+s "john" 15
 wait_gone "Pallastro" "" 10 || fail "the save dialog did not close"
-wait_bytes "$documents/john.grn" "8E 0D 0A 8D 0D 0A" ||
+wait_bytes "$documents/john.grn" "$john" ||
     fail "Documents holds no john.grn ('$(hexbytes "$documents/john.grn" 2>/dev/null)'); a john.grn is at: $(find "$E2E_TMP" -name john.grn 2>/dev/null | tr '\n' ' ')"
 
 step "Back, then Open a reading in another folder, going there in the dialog"
 mv "$documents/john.grn" "$readings/john.grn"
-focus_window "$RESULT"
-keys alt+b
-MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 10) || fail "Back did not bring the main window"
+back_to_main
 wait_gone "$TITLE" "$RESULT_WIDTH" 5 || fail "the result window stayed open"
-focus_window "$MAIN"
-keys alt+o
-DIALOG=$(wait_window "Pallastro" "" 15) || fail "the open dialog did not open"
-focus_window "$DIALOG"
 # A folder typed and Return goes into it, as a user browsing there would; the
 # dialog remembers it for the runs after this one.
-typetext "$(wine_path "$readings")\\"
-keys Return
+file_dialog open alt+o "$(wine_path "$readings")\\" 15
 sleep 1
 typetext "john.grn"
 keys Return
@@ -159,10 +148,7 @@ wait_exit "$second" 15 || fail "the second copy kept running"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 
 step "Back, then E&xit ends the process with status 0"
-focus_window "$RESULT"
-keys alt+b
-MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 10) || fail "Back did not bring the main window"
-focus_window "$MAIN"
+back_to_main
 keys alt+f x
 wait_exit "$first" 15 || fail "Exit did not end the process"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
@@ -178,11 +164,7 @@ MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" 15) || fail "no main window after the 
 
 step "Open, first dialog of this run, opens in Documents again: a bare name opens the reading there"
 focus_window "$MAIN"
-keys alt+o
-DIALOG=$(wait_window "Pallastro" "" 15) || fail "the open dialog did not open"
-focus_window "$DIALOG"
-typetext "john.grn"
-keys Return
+file_dialog open alt+o "john.grn" 15
 RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) ||
     fail "john.grn in Documents was not opened by its bare name"
 wmctrl -i -c "$RESULT"

@@ -14,26 +14,23 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:?usage: run-suites.sh BUILD-DIR [CTEST-ARGUMENTS...]}" && pwd)
 shift
+# shellcheck source=wineenv.sh
 . "$here/wineenv.sh"
+# shellcheck source=../harness/display.sh
+. "$here/../harness/display.sh"
 
 tmp=$(mktemp -d /tmp/pallastro-wine-suites.XXXXXX)
-XVFB_PID= WM_PID=
 cleanup() {
     WINEPREFIX=$tmp/template wineserver -k 2>/dev/null || true
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    stop_display
     wait 2>/dev/null || true
     rm -rf "$tmp"
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-XVFB_PID=$!
-for _ in $(seq 200); do [ -s "$tmp/display" ] && break; sleep 0.05; done
-[ -s "$tmp/display" ] || { echo "the X server did not start: $(cat "$tmp/xvfb.log")" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$tmp/display")"
-openbox --sm-disable >"$tmp/wm.log" 2>&1 &
-WM_PID=$!
+DISPLAY_WORK=$tmp
+start_x -screen 0 1280x1024x24 || exit 1
+start_wm || exit 1
 
 export HOME=$tmp/home
 mkdir -p "$HOME"

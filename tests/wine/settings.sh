@@ -8,11 +8,13 @@
 #   settings.sh move-reminder-back DAYS   the last reminder date, DAYS earlier
 #
 # The values live under HKCU\Software\Pallastro\pallastro\Settings, names and
-# values stored with every character's code raised by 85 (EncodeText). They
-# are read and written through reg export / reg import, whose files are
+# values stored in the program's +85 text encoding (tests/harness/plus85.py).
+# They are read and written through reg export / reg import, whose files are
 # UTF-16 and carry those characters unchanged.
 set -euo pipefail
-. "$(dirname "$0")/wineenv.sh"
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=wineenv.sh
+. "$here/wineenv.sh"
 : "${WINEPREFIX:?no Windows installation (WINEPREFIX) to change}"
 KEY='HKEY_CURRENT_USER\Software\Pallastro\pallastro\Settings'
 
@@ -26,16 +28,11 @@ trap 'rm -rf "$tmp"' EXIT
 wine reg export "$KEY" "$(wine_path "$tmp/before.reg")" /y >/dev/null 2>&1 ||
     { echo "settings.sh: no $KEY in this prefix" >&2; exit 1; }
 
-python3 - "$tmp/before.reg" "$tmp/after.reg" "$KEY" "$days" <<'PY'
+PYTHONPATH=$here/../harness PYTHONDONTWRITEBYTECODE=1 python3 - "$tmp/before.reg" "$tmp/after.reg" "$KEY" "$days" <<'PY'
 import datetime, sys
+from plus85 import encode, decode
 
 source, target, key, days = sys.argv[1], sys.argv[2], sys.argv[3], int(sys.argv[4])
-
-def encode(text):
-    return ''.join(chr(ord(c) + 85) for c in text if 0 <= ord(c) + 85 <= 255)
-
-def decode(text):
-    return ''.join(chr(ord(c) - 85) for c in text if 0 <= ord(c) - 85 <= 255)
 
 # Split on CR LF only: U+0085, an encoded "0", is a line break to Python.
 lines = open(source, 'rb').read().decode('utf-16').split('\r\n')

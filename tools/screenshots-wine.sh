@@ -6,7 +6,7 @@
 # Windows program under Wine, on a private X server: a reading for "John
 # Smith", born 15 March 1980, entered with the keyboard only.
 #
-#   tools/screenshots-windows.sh [PATH-TO-pallastro.exe] [OUTPUT-FOLDER]
+#   tools/screenshots-wine.sh [PATH-TO-pallastro.exe] [OUTPUT-FOLDER]
 #
 # The program is the one from `make windows` (build-windows/dist/Pallastro).
 # Needs Wine, Xvfb, openbox, xdotool and ImageMagick's import.
@@ -16,6 +16,7 @@ OUT=${2:-$ROOT/docs/screenshots}
 [ -f "$APP" ] || { echo "no program at $APP (make windows first)" >&2; exit 1; }
 mkdir -p "$OUT"
 OUT=$(cd "$OUT" && pwd)
+# shellcheck source=../tests/wine/lib.sh
 . "$ROOT/tests/wine/lib.sh"
 
 start_windows

@@ -3,14 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Finding the program's windows and typing into them from outside, as a
-# person would. Sourced by the harness of the Linux program (lib.sh) and by
-# the one of the Windows program under Wine (tests/wine/lib.sh); the caller
-# defines fail.
-#
-# Every wait looks every 0.05 s. By default it gives up after that many
-# looks (SECONDS * 20); with WAIT_BY_CLOCK set it runs to a deadline on the
-# clock instead, for a caller whose single look can take a good part of a
-# second.
+# person would: the same for the Linux program and the Windows one under
+# Wine. Sourced by lib.sh, which gives the waits (poll) and fail.
 
 TITLE='Pallastro v1.0'
 # The main, result and About windows share their caption; their widths tell
@@ -20,30 +14,6 @@ RESULT_WIDTH=615
 ABOUT_WIDTH=388
 # How long a window is given to take the keyboard after it was focused.
 FOCUS_SETTLE=${FOCUS_SETTLE:-0.1}
-
-# The clock in milliseconds; deadline SECONDS, then before DEADLINE.
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-deadline() { echo $(($(now_ms) + $(awk -v s="$1" 'BEGIN { print int(s * 1000) }'))); }
-before() { [ "$(now_ms)" -lt "$1" ]; }
-
-# poll SECONDS COMMAND...: true as soon as COMMAND succeeds.
-poll() {
-    local limit=$1 end
-    shift
-    if [ -n "${WAIT_BY_CLOCK:-}" ]; then
-        end=$(deadline "$limit")
-        while :; do
-            "$@" && return 0
-            before "$end" || return 1
-            sleep 0.05
-        done
-    fi
-    for _ in $(seq "$(awk -v s="$limit" 'BEGIN { print int(s * 20) }')"); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
 
 # Visible top-level windows named exactly NAME, optionally WIDTH pixels wide;
 # with WINDOW_PID set, only that process's (WINDOW_PID=$pid wait_window ...).
@@ -130,9 +100,43 @@ enter_reading() {
 # menu; sets RESULT once the result window has taken the main window's place.
 keyboard_reading() {
     enter_reading "John Smith" 2 15 1980
+    get_reading "${1:-10}"
+}
+
+# get_reading [SECONDS]: File, Get in the focused main window; sets RESULT
+# once the result window has taken the main window's place, and focuses it.
+get_reading() {
     keys alt+f g
     RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" "${1:-10}") || fail "the result window did not open"
     wait_gone "$TITLE" "$MAIN_WIDTH" 5 || fail "the main window stayed open"
+    focus_window "$RESULT"
+}
+
+# back_to_main [SECONDS]: Back in the result window RESULT; sets MAIN to the
+# main window it brings, and focuses it.
+back_to_main() {
+    focus_window "$RESULT"
+    keys alt+b
+    MAIN=$(wait_window "$TITLE" "$MAIN_WIDTH" "${1:-10}") || fail "Back did not bring the main window"
+    focus_window "$MAIN"
+}
+
+# file_dialog WHAT KEYS TEXT [SECONDS]: KEYS, to the focused window, open the
+# WHAT (save, open) dialog; TEXT is typed into it and Return pressed.
+file_dialog() {
+    local dialog
+    keys "$2"
+    dialog=$(wait_window "Pallastro" "" "${4:-10}") || fail "the $1 dialog did not open"
+    focus_window "$dialog"
+    typetext "$3"
+    keys Return
+}
+
+# dismiss_message [KEY]: the message box that has the focus closes with KEY
+# (Return).
+dismiss_message() {
+    keys "${1:-Return}"
+    wait_gone "Pallastro" "" 5 || fail "the message did not close"
 }
 
 # destiny_to_the_end: John Smith's Destiny, 8, has two gods. With the focus
@@ -143,6 +147,3 @@ destiny_to_the_end() {
     stays_absent "Pallastro" 1 || fail "the first step on the Destiny side showed a message"
     keys space
 }
-
-# The bytes of a file as spaced upper-case hex.
-hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr 'a-f' 'A-F'; }
