@@ -3,7 +3,7 @@
 """The program's +85 text encoding, for the scripts that look at what it
 stores: every character's code raised by 85, in the saved readings and in
 the names and values of its settings. A character the shift would take out
-of 0..255 is dropped, as the program drops it.
+of 0..255, or that lies above it, is dropped, as the program drops it.
 
 As a module: encode(text), decode(text). As a command:
 
@@ -13,12 +13,19 @@ As a module: encode(text), decode(text). As a command:
 import sys
 
 
+def shifted(text, by):
+    # Only the 8-bit code page: a character above it is dropped before the
+    # shift, as is one the shift takes out of it.
+    return ''.join(chr(ord(c) + by) for c in text
+                   if ord(c) <= 255 and 0 <= ord(c) + by <= 255)
+
+
 def encode(text):
-    return ''.join(chr(ord(c) + 85) for c in text if 0 <= ord(c) + 85 <= 255)
+    return shifted(text, 85)
 
 
 def decode(text):
-    return ''.join(chr(ord(c) - 85) for c in text if 0 <= ord(c) - 85 <= 255)
+    return shifted(text, -85)
 
 
 def reading(numbers):
