@@ -3,6 +3,18 @@
 
 #include "AccessibleReadOnlyText.h"
 
+AccessibleReadOnlyText::AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role)
+    : QAccessibleWidget(widget, role)
+{
+}
+
+void *AccessibleReadOnlyText::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
 int AccessibleReadOnlyText::selectionCount() const
 {
     return wholeTextSelected() && characterCount() > 0 ? 1 : 0;

@@ -3,16 +3,22 @@
 
 #pragma once
 
-// A short read-only text that an accessible interface offers through the
-// text interface, which is where Orca reads a control's value: the entry
-// chosen in a list, a button's announcement. It is either not selected or
-// selected as a whole.
+// The accessible interface of a widget that offers a short read-only text
+// through the text interface, which is where Orca reads a control's value:
+// the entry chosen in a list, a button's announcement. It is either not
+// selected or selected as a whole.
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 
-class AccessibleReadOnlyText : public QAccessibleTextInterface
+class AccessibleReadOnlyText : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
+    AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role);
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    using QAccessibleWidget::text;
+
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
     int selectionCount() const override;
     void addSelection(int, int) override {}

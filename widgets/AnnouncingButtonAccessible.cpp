@@ -6,7 +6,7 @@
 #include "AnnouncingButton.h"
 
 AnnouncingButtonAccessible::AnnouncingButtonAccessible(AnnouncingButton *button)
-    : QAccessibleWidget(button, QAccessible::Button)
+    : AccessibleReadOnlyText(button, QAccessible::Button)
 {
 }
 
@@ -32,13 +32,6 @@ QAccessible::State AnnouncingButtonAccessible::state() const
     QAccessible::State s = QAccessibleWidget::state();
     s.pressed = button()->isDown();
     return s;
-}
-
-void *AnnouncingButtonAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
 }
 
 QStringList AnnouncingButtonAccessible::actionNames() const

@@ -14,11 +14,9 @@
 
 #include "AccessibleReadOnlyText.h"
 
-#include <QAccessibleWidget>
-
 class AnnouncingButton;
 
-class AnnouncingButtonAccessible : public QAccessibleWidget, public AccessibleReadOnlyText
+class AnnouncingButtonAccessible : public AccessibleReadOnlyText
 {
 public:
     explicit AnnouncingButtonAccessible(AnnouncingButton *button);
@@ -26,7 +24,6 @@ public:
     QString text(QAccessible::Text t) const override;
     using AccessibleReadOnlyText::text;
     QAccessible::State state() const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 

@@ -7,7 +7,7 @@
 #include <QComboBox>
 
 DropDownListAccessible::DropDownListAccessible(QComboBox *list)
-    : QAccessibleWidget(list, QAccessible::ComboBox)
+    : AccessibleReadOnlyText(list, QAccessible::ComboBox)
 {
 }
 
@@ -49,13 +49,6 @@ QAccessibleInterface *DropDownListAccessible::child(int index) const
 int DropDownListAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
     return child && child->object() == list()->view() ? 0 : -1;
-}
-
-void *DropDownListAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(type);
 }
 
 QStringList DropDownListAccessible::actionNames() const

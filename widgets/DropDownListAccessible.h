@@ -14,11 +14,9 @@
 
 #include "AccessibleReadOnlyText.h"
 
-#include <QAccessibleWidget>
-
 class QComboBox;
 
-class DropDownListAccessible : public QAccessibleWidget, public AccessibleReadOnlyText
+class DropDownListAccessible : public AccessibleReadOnlyText
 {
 public:
     explicit DropDownListAccessible(QComboBox *list);
@@ -29,7 +27,6 @@ public:
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
-    void *interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
