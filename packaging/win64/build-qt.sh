@@ -32,9 +32,10 @@ cache=${PALLASTRO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pallastro}
 jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 log() { echo "build-qt: $*" >&2; }
 
-# Only what the program and its tests use: Core, Gui, Widgets and Test with
-# the windows, offscreen and minimal platforms and the jpeg, gif and ico
-# image readers. Debian's +dfsg source has no wintab, so tablet events go;
+# Only what the program and its tests use: Core, Gui, Widgets, Print
+# Support, Network (for its local sockets; no TLS) and Test with the
+# windows, offscreen and minimal platforms and the jpeg, gif and ico image
+# readers. Debian's +dfsg source has no wintab, so tablet events go;
 # the windows platform plugin does not link in 6.4 without direct2d, so only
 # its 1.1 variant is turned off.
 options="
@@ -47,10 +48,11 @@ options="
 -DQT_QMAKE_TARGET_MKSPEC=win32-g++
 -DFEATURE_dbus=OFF
 -DFEATURE_sql=OFF
--DFEATURE_network=OFF
+-DFEATURE_network=ON
+-DFEATURE_openssl=OFF
 -DFEATURE_concurrent=OFF
 -DFEATURE_xml=OFF
--DFEATURE_printsupport=OFF
+-DFEATURE_printsupport=ON
 -DINPUT_opengl=no
 -DFEATURE_opengl=OFF
 -DFEATURE_vulkan=OFF
@@ -145,7 +147,12 @@ if [ "$mode" = source ]; then
     exit 0
 fi
 
-key=$( { echo "$version"; echo "$options"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -n 1; } \
+# The DLLs must not depend on where or when they were built: every path the
+# compiler would write into them is mapped to one that is the same on every
+# machine, and every date is that of the Qt source release.
+reproducible_flags="-ffile-prefix-map=@WORK@=/usr/src/qt6-base-win64"
+
+key=$( { echo "$version"; echo "$options"; echo "$reproducible_flags"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -n 1; } \
        | sha256sum | cut -c1-12)
 prefix="$cache/qt-$version-win64-$key"
 if [ -f "$prefix/.complete" ]; then
@@ -170,12 +177,17 @@ src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 
 [ -f "$src/CMakeLists.txt" ] || { log "the source package did not unpack"; exit 1; }
 ( exec 8>"$cache/.source.lock"; flock 8; keep_source "$work" )
 
+SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
+export SOURCE_DATE_EPOCH
+flags=$(printf '%s' "$reproducible_flags" | sed "s|@WORK@|$work|g")
+
 # shellcheck disable=SC2086
 cmake -S "$src" -B "$work/build" -G Ninja \
       -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
       -DCMAKE_INSTALL_PREFIX="$prefix" \
       -DQT_HOST_PATH=/usr \
       -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+      "-DCMAKE_C_FLAGS=$flags" "-DCMAKE_CXX_FLAGS=$flags" \
       $options >"$work/configure.log" 2>&1 \
     || { tail -n 40 "$work/configure.log" >&2; exit 1; }
 cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1 \
