@@ -15,7 +15,8 @@
 # TRANSCRIPT collects each step as "keys -> utterance|utterance|...".
 #
 # There is no sound card: speech-dispatcher speaks with espeak-ng into
-# libao's null driver. What it would say is what Orca logs as SPEECH OUTPUT.
+# libao's null driver. What it would say is what Orca logs: orca_said.py
+# reads every form it takes there, one utterance a line.
 
 # How long Orca must stay silent before what it said counts as complete.
 ORCA_QUIET=${ORCA_QUIET:-0.6}
@@ -55,9 +56,7 @@ stop_speech_dispatcher() {
 }
 
 # spoken_since LINE: what Orca said after line LINE of its log, one a line.
-spoken_since() {
-    tail -n +"$(($1 + 1))" "$ORCA_LOG" | sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *\[*{.*}\]*\$/\1/p" | sed 's/ *$//'
-}
+spoken_since() { /usr/bin/python3 "$ORCA_DIR/orca_said.py" "$ORCA_LOG" "$1"; }
 
 log_lines() { wc -l <"$ORCA_LOG"; }
 

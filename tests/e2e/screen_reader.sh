@@ -55,8 +55,7 @@ step "the Life Path side"
 hear Tab
 expect_heard "the Life Path mythology box" "^Life Path god: Aphrodite read only text"
 hear KP_Add
-# Say-all is spoken in pieces that the log names apart from the rest.
-poll 20 grep -q "SAY ALL: .*harmony\." "$ORCA_LOG" || fail "say-all did not read Aphrodite's description to its end"
+expect_heard "say-all of Aphrodite's description to its end" "harmony\.$"
 hear Tab
 expect_heard "the Life Path >>" "^Next Life Path god push button" "^Life Path shows Aphrodite"
 refuse_heard "the Life Path >>" "Back|Next\.$"
