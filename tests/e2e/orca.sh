@@ -8,6 +8,8 @@
 #
 #   start_orca             # Orca speaking; ORCA_LOG is its debug log
 #   hear KEY...            # sends the keys, one press each
+#   hear_held MODIFIER KEY # KEY pressed while MODIFIER is held, as a person
+#                          # holds it (Orca's word moves: hear_held ctrl Left)
 #   expect_heard WHAT PATTERN...   # Orca says, in response, what each
 #                                  # extended regex matches
 #   refuse_heard WHAT PATTERN      # and not this
@@ -76,6 +78,19 @@ hear() {
         xdotool key --clearmodifiers "$key"
         sleep 0.15
     done
+    until_quiet
+}
+
+hear_held() {
+    HEAR_MARK=$(log_lines)
+    HEAR_KEYS="$1+$2 (held)"
+    press_held "$1" "$2"
+    until_quiet
+}
+
+# until_quiet: waits, a few seconds at most, for Orca to fall silent, then
+# reads what it said.
+until_quiet() {
     for _ in $(seq 4); do quiet_for "$ORCA_QUIET" && break; done
     heard_now
 }

@@ -74,6 +74,18 @@ focus_window() {
     sleep "$FOCUS_SETTLE"
 }
 
+# press_held MODIFIER KEY: KEY pressed while MODIFIER is held the way a
+# person holds it, down for a moment first. A screen reader tells a word
+# move (ctrl+Left) from a character move by the Control key it saw go down;
+# sent together in one instant, the pair often reaches it as Left alone.
+press_held() {
+    xdotool keydown "$1"
+    sleep "${HOLD_PAUSE:-0.4}"
+    xdotool key "$2"
+    sleep 0.1
+    xdotool keyup "$1"
+}
+
 repeat_key() {
     local key=$1 count=$2
     [ "$count" -gt 0 ] || return 0
