@@ -6,8 +6,10 @@
 # keyboard alone, and hears it: the date lists say what they hold and every
 # change of entry, a menu stays open, the result window says the reading as it opens, the
 # mythology boxes name their god and are read whole, a step says where it
-# led, and each file dialog says what it is for. What Orca said is read from
-# its own debug log.
+# led, and each file dialog says what it is for. Orca's review commands read
+# what is on the screen: flat review of the date row says the date chosen,
+# and where-am-I in a mythology box says the god and the line there. What
+# Orca said is read from its own debug log.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 # shellcheck source=accessibility_bus.sh
@@ -43,6 +45,15 @@ expect_heard "the year list on focus" "^Birth Day: year combo box" "^1900"
 hear 1 9 8 0
 expect_heard "a typed year" "^1980"
 
+step "flat review of the date row"
+# Orca's review keys sit on the keypad with NumLock off, as Xvfb starts:
+# KP_Up (8) reads the line the focus is on, KP_Subtract leaves the review.
+hear KP_Up
+expect_heard "the date row in flat review" "March 15 1980"
+refuse_heard "the date row in flat review" "Birth Day: (month|day|year)"
+hear KP_Subtract
+expect_heard "leaving flat review" "^Leaving flat review"
+
 step "the result window opens, from the menu"
 # The menu stays open under a screen reader: Return reaches its first entry,
 # not the year list below.
@@ -54,6 +65,12 @@ expect_heard "the reading as the window opens" "^Back push button" "Life Path 9,
 step "the Life Path side"
 hear Tab
 expect_heard "the Life Path mythology box" "^Life Path god: Aphrodite read only text"
+# Where am I (KP_Enter) names the box and reads the line at the caret, and
+# any text selected around it: none is.
+hear KP_Enter
+expect_heard "where am I in the Life Path mythology box" "^Life Path god: Aphrodite read only text" \
+    "^Aphrodite is the Goddess of love and beauty"
+refuse_heard "where am I in the Life Path mythology box" "Life Path shows|selected\.?$"
 hear KP_Add
 expect_heard "say-all of Aphrodite's description to its end" "harmony\.$"
 hear Tab
