@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Pallastro authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Every question a screen reader asks the real program over AT-SPI, in the
+# main window, the result window and the Save dialog: each text is asked for
+# its characters, words, sentences and lines at every offset, and each
+# answer must come at once and be true; one object holds the focus; the
+# closed date lists' entries, the hidden menu entry and the hidden Print
+# button neither claim the focus nor show, nor are counted. A question left
+# unanswered fails the test; the program is then killed with the rest.
+# shellcheck source=../harness/linux.sh
+. "$(dirname "$0")/../harness/linux.sh"
+# shellcheck source=accessibility_bus.sh
+. "$(dirname "$0")/accessibility_bus.sh"
+HERE=$(cd "$(dirname "$0")" && pwd)
+
+# Debian's own Python, where python3-pyatspi installs, whatever else is first
+# on the PATH.
+PYTHON=/usr/bin/python3
+
+# sweep WHERE CHECK...: atspi_sweep.py's checks of the program as it is now.
+# Untrue answers are gathered in UNTRUE and the walk goes on to the next
+# window; a question unanswered ends it, as the program then answers
+# nothing more. The sweep's own watchdog ends it first; the timeout here is
+# for a sweep that could not even start it.
+UNTRUE=""
+sweep() {
+    local where=$1 status=0
+    shift
+    timeout 120 "$PYTHON" "$HERE/atspi_sweep.py" "$APP_PID" "$@" || status=$?
+    case $status in
+    0) ;;
+    1) UNTRUE+="${UNTRUE:+, }$where" ;;
+    *) fail "what a screen reader asks in $where is not answered" ;;
+    esac
+}
+
+start_display
+start_accessibility_bus
+
+step "the main window"
+start_and_wait_main
+# The caret at the end of a name of two words: the end of a text is where a
+# word is asked for last.
+typetext "Anna Smith"
+sweep "the main window" focus lists hidden text
+
+step "the result window"
+get_reading
+sweep "the result window" focus hidden text
+
+step "the Save dialog"
+keys alt+s
+DIALOG=$(wait_window "Pallastro" "" 10) || fail "the Save dialog did not open"
+focus_window "$DIALOG"
+typetext "first reading"
+sweep "the Save dialog" focus text
+keys Escape
+wait_gone "Pallastro" "" 5 || fail "the Save dialog did not close"
+
+[ -z "$UNTRUE" ] || fail "untrue answers to a screen reader in $UNTRUE"
+echo "ok"
