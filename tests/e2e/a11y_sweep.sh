@@ -5,7 +5,8 @@
 # Every question a screen reader asks the real program over AT-SPI, in the
 # main window, the result window and the Save dialog: each text is asked for
 # its characters, words, sentences and lines at every offset, and each
-# answer must come at once and be true; one object holds the focus; the
+# answer must come at once and be true. One object holds the focus, after a
+# message box, a change of list entry and each change of window too; the
 # closed date lists' entries, the hidden menu entry and the hidden Print
 # button neither claim the focus nor show, nor are counted. A question left
 # unanswered fails the test; the program is then killed with the rest.
@@ -39,12 +40,23 @@ sweep() {
 start_display
 start_accessibility_bus
 
-step "the main window"
+step "a message box, and the main window after it"
 start_and_wait_main
+# An empty name is refused with a message.
+keys alt+g
+wait_window "Pallastro" "" 5 >/dev/null || fail "no message for an empty name"
+sweep "the message box" focus
+dismiss_message
+focus_window "$MAIN"
+sweep "the main window after the message" focus lists
+
+step "the main window"
 # The caret at the end of a name of two words: the end of a text is where a
 # word is asked for last.
 typetext "Anna Smith"
 sweep "the main window" focus lists hidden text
+keys Tab Down
+sweep "the main window after a change of month" focus lists
 
 step "the result window"
 get_reading
@@ -58,6 +70,10 @@ typetext "first reading"
 sweep "the Save dialog" focus text
 keys Escape
 wait_gone "Pallastro" "" 5 || fail "the Save dialog did not close"
+
+step "back in the main window"
+back_to_main
+sweep "the main window after the result window" focus lists hidden
 
 [ -z "$UNTRUE" ] || fail "untrue answers to a screen reader in $UNTRUE"
 echo "ok"

@@ -216,11 +216,20 @@ def check_text(app):
 
 # Focus and visibility.
 
+def path(node):
+    """Where node is: its ancestors below the application, then itself."""
+    steps = []
+    while node is not None and node.getRole() != pyatspi.ROLE_APPLICATION and len(steps) < 40:
+        steps.append(describe(node))
+        node = node.parent
+    return " > ".join(reversed(steps))
+
+
 def check_focus(app):
-    focused = [describe(n) for n in every(app) if states(n).contains(pyatspi.STATE_FOCUSED)]
-    print("focus: %s" % (", ".join(focused) or "nothing"))
+    focused = [path(n) for n in every(app) if states(n).contains(pyatspi.STATE_FOCUSED)]
+    print("focus: %s" % ("; ".join(focused) or "nothing"))
     if len(focused) != 1:
-        failure("%d objects claim the focus, not one: %s" % (len(focused), ", ".join(focused)))
+        failure("%d objects claim the focus, not one: %s" % (len(focused), "; ".join(focused)))
 
 
 def combo_boxes(app):
