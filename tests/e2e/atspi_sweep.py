@@ -184,10 +184,18 @@ def sweep_text(node, counts):
                     continue
                 said, start, end = piece
                 if method == "getTextAtOffset":
-                    if inside and not (said and start <= offset <= end):
+                    # White space between words belongs to no word, and may
+                    # be answered with nothing; every other offset inside
+                    # the text lies in a piece.
+                    gap = kind in WORDS and full[offset].isspace() if inside else False
+                    if inside and not said and not gap:
+                        failure("%s: answered nothing (%d-%d) inside the text" % (where, start, end))
+                    elif inside and said and not start <= offset <= end:
                         failure("%s: answered '%s' (%d-%d), which does not hold the offset"
                                 % (where, said, start, end))
-                    if inside and kind == "CHAR" and (start, end) != (offset, offset + 1):
+                    # One character, or a carriage return and line feed,
+                    # which are one to a reader.
+                    if inside and kind == "CHAR" and end - start != 1 and said != "\r\n":
                         failure("%s: answered '%s' (%d-%d), not the one character there"
                                 % (where, said, start, end))
                 elif said and inside and method == "getTextBeforeOffset" and end > offset:
