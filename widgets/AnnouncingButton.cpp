@@ -4,14 +4,13 @@
 #include "AnnouncingButton.h"
 
 #include "AccessibleFactory.h"
-#include "AnnouncingButtonAccessible.h"
 
 #include <QAccessible>
 
 AnnouncingButton::AnnouncingButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
 {
-    installAccessibleInterface<AnnouncingButton, AnnouncingButtonAccessible>();
+    Accessibility::installFactory();
 }
 
 void AnnouncingButton::announce(const QString &text)

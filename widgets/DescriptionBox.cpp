@@ -3,6 +3,7 @@
 
 #include "DescriptionBox.h"
 
+#include "AccessibleFactory.h"
 #include "Look.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ private:
 DescriptionBox::DescriptionBox(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    Accessibility::installFactory();
     document()->setDocumentMargin(0);
     verticalScrollBar()->setStyle(Look::sharedProxyStyle<ShortTrackStyle>());
     // The margins around the viewport show the box's own background.

@@ -4,12 +4,14 @@
 #include "DropDownList.h"
 
 #include "AccessibleFactory.h"
-#include "DropDownListAccessible.h"
 #include "Look.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QItemSelectionModel>
 #include <QProxyStyle>
+#include <QStyleOptionComboBox>
+#include <QTimer>
 
 namespace {
 
@@ -46,8 +48,8 @@ DropDownList::DropDownList(QWidget *parent)
     // would be black.
     setPalette(QApplication::palette(this));
 
-    installAccessibleInterface<DropDownList, DropDownListAccessible>();
-    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::followChoice);
+    Accessibility::installFactory();
+    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::announceChoice);
 }
 
 void DropDownList::setPurpose(const QString &purpose)
@@ -56,14 +58,46 @@ void DropDownList::setPurpose(const QString &purpose)
     view()->setAccessibleName(purpose);
 }
 
-void DropDownList::followChoice(int index)
+void DropDownList::announceChoice()
 {
-    // A closed list says nothing over AT-SPI when its entry changes (Qt 6.4
+    // A closed list says nothing over AT-SPI when its entry changes: Qt 6.4
     // sends a name change, which Orca ignores for combo boxes, and has no
-    // selection interface). The list it drops down announces the entry that
-    // becomes current in it, as it does when the user types an entry's first
-    // letters; so the arrow keys, Home and End move that entry too.
-    if (view()->isVisible())
+    // selection interface (Qt 6.5 brings one). What Orca reads out at once
+    // is text inserted into the focused object while that text is selected,
+    // which the list's text is while it has the focus. An open list is heard
+    // through its pop-up, as Qt's own lists are.
+    if (!hasFocus() || view()->isVisible())
         return;
-    view()->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex()));
+    QAccessibleTextInsertEvent inserted(this, 0, currentText());
+    QAccessible::updateAccessibility(&inserted);
+}
+
+void DropDownList::hidePopup()
+{
+    QComboBox::hidePopup();
+    // The pop-up's current entry would go on claiming the focus while the
+    // pop-up is hidden. Later, not now: the choice is taken from it just
+    // after the pop-up hides.
+    QTimer::singleShot(0, this, [this] {
+        if (!view()->isVisible())
+            view()->selectionModel()->clearCurrentIndex();
+    });
+}
+
+QRect DropDownList::characterRect(int offset) const
+{
+    const QString shown = currentText();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    // Where the style draws the entry: its edit field, less a pixel each side,
+    // the text at the left and in the middle of the height.
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
+                            .adjusted(1, 0, -1, 0);
+    const QFontMetrics metrics(font());
+    const int left = field.left() + metrics.horizontalAdvance(shown.left(offset));
+    const int width = metrics.horizontalAdvance(shown.mid(offset, 1));
+    const int top = field.top() + (field.height() - metrics.height()) / 2;
+    return QRect(left, top, width, metrics.height()).intersected(field);
 }

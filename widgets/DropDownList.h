@@ -22,6 +22,12 @@ public:
     // value (DropDownListAccessible).
     void setPurpose(const QString &purpose);
 
+    // Where the character at offset of the entry shown is drawn, on the
+    // list; empty outside the entry.
+    QRect characterRect(int offset) const;
+
+    void hidePopup() override;
+
 private:
-    void followChoice(int index);
+    void announceChoice();
 };

@@ -3,6 +3,8 @@
 
 #include "FrameBox.h"
 
+#include "AccessibleFactory.h"
+
 #include <QPainter>
 
 namespace {
@@ -20,6 +22,7 @@ FrameBox::FrameBox(const QString &title, const QColor &background, bool bordered
     , m_titleColour(titleColour)
     , m_bordered(bordered)
 {
+    Accessibility::installFactory();
     setAccessibleName(title);
 }
 

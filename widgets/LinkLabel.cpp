@@ -5,54 +5,12 @@
 
 #include "AccessibleFactory.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QMouseEvent>
-
-namespace {
-
-// Without this a screen reader would take the label for plain text and
-// offer no way to follow it.
-class AccessibleLinkLabel : public QAccessibleWidget
-{
-public:
-    explicit AccessibleLinkLabel(LinkLabel *label)
-        : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name) {
-            const QString name = widget()->accessibleName();
-            return name.isEmpty() ? link()->text() : name;
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString &actionName) override
-    {
-        if (actionName == pressAction())
-            link()->click();
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
-
-private:
-    LinkLabel *link() const { return static_cast<LinkLabel *>(widget()); }
-};
-
-} // namespace
 
 LinkLabel::LinkLabel(QWidget *parent)
     : QLabel(parent)
 {
-    installAccessibleInterface<LinkLabel, AccessibleLinkLabel>();
+    Accessibility::installFactory();
 }
 
 void LinkLabel::click()

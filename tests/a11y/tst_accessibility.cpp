@@ -12,6 +12,7 @@
 
 #include "Assets.h"
 #include "LinkLabel.h"
+#include "Visibility.h"
 #include "frmAbout.h"
 
 #include <QAbstractItemView>
@@ -175,7 +176,9 @@ void TestAccessibility::everyReachableControlIsNamed()
     int controls = 0;
     for (QWidget *w : shown->findChildren<QWidget *>()) {
         const bool link = qobject_cast<LinkLabel *>(w) != nullptr;
-        if ((w->focusPolicy() == Qt::NoFocus && !link) || !w->isVisibleTo(shown) || w->isWindow())
+        // What lies out of sight is left out on purpose (tst_textsweep).
+        if ((w->focusPolicy() == Qt::NoFocus && !link) || !w->isVisibleTo(shown) || w->isWindow()
+            || Accessibility::isOutOfSight(w))
             continue;
         ++controls;
         QVERIFY2(visited.contains(w), qPrintable(w->objectName()));
@@ -234,18 +237,18 @@ void TestAccessibility::listChoiceIsRead()
     QTest::keyClick(w->cboMonth, Qt::Key_Down);
     w->cboYear->setCurrentIndex(80);
 
-    // A choice made in a list is what the list reads out now, and the entry
-    // its pop-up list makes current, which is how a screen reader hears each
-    // step on a closed list (the end-to-end scenario screen_reader hears it).
+    // A choice made in a list is what the list reads out now; its hidden
+    // pop-up does not follow, or its entries would claim the focus (the
+    // end-to-end scenario screen_reader hears each step).
     QCOMPARE(w->cboMonth->currentText(), QStringLiteral("March"));
     QCOMPARE(interfaceOf(w->cboMonth)->text(QAccessible::Value), QStringLiteral("March"));
     QCOMPARE(interfaceOf(w->cboMonth)->textInterface()->text(0, -1), QStringLiteral("March"));
     QCOMPARE(interfaceOf(w->cboYear)->text(QAccessible::Value), QStringLiteral("1980"));
     QCOMPARE(nameOf(w->cboMonth), QStringLiteral("Birth Day: month"));
-    QCOMPARE(w->cboMonth->view()->currentIndex().row(), 2);
-    QCOMPARE(w->cboYear->view()->currentIndex().row(), 80);
+    QVERIFY(!w->cboMonth->view()->currentIndex().isValid());
+    QVERIFY(!w->cboYear->view()->currentIndex().isValid());
     QTest::keyClick(w->cboMonth, Qt::Key_End);
-    QCOMPARE(w->cboMonth->view()->currentIndex().row(), 11);
+    QCOMPARE(interfaceOf(w->cboMonth)->text(QAccessible::Value), QStringLiteral("December"));
 
     // The pop-up list carries the list's purpose too.
     QCOMPARE(nameOf(w->cboMonth->view()), QStringLiteral("Birth Day: month"));

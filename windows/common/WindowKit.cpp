@@ -3,6 +3,7 @@
 
 #include "WindowKit.h"
 
+#include "AccessibleFactory.h"
 #include "Centring.h"
 #include "Identity.h"
 #include "FrameBox.h"
@@ -38,6 +39,9 @@ QString caption() { return Identity::Title(); }
 
 void dress(QWidget *window)
 {
+    // Before the window's first line edit is made: Qt's interface for it
+    // hangs a screen reader that asks for a word.
+    Accessibility::installFactory();
     window->setWindowTitle(caption());
     window->setWindowIcon(Assets::programIcon());
 }

@@ -45,3 +45,8 @@ void AnnouncingButtonAccessible::doAction(const QString &actionName)
     if (actionName == pressAction())
         button()->animateClick();
 }
+
+bool AnnouncingButtonAccessible::wholeTextSelected() const
+{
+    return button()->hasFocus();
+}

@@ -3,8 +3,9 @@
 
 #include "DropDownListAccessible.h"
 
+#include "DropDownList.h"
+
 #include <QAbstractItemView>
-#include <QComboBox>
 
 DropDownListAccessible::DropDownListAccessible(QComboBox *list)
     : AccessibleReadOnlyText(list, QAccessible::ComboBox)
@@ -14,6 +15,18 @@ DropDownListAccessible::DropDownListAccessible(QComboBox *list)
 QComboBox *DropDownListAccessible::list() const
 {
     return static_cast<QComboBox *>(widget());
+}
+
+bool DropDownListAccessible::wholeTextSelected() const
+{
+    return list()->hasFocus();
+}
+
+QRect DropDownListAccessible::characterRect(int offset) const
+{
+    const auto *own = qobject_cast<const DropDownList *>(list());
+    const QRect onList = own ? own->characterRect(offset) : QRect();
+    return onList.isEmpty() ? QRect() : QRect(list()->mapToGlobal(onList.topLeft()), onList.size());
 }
 
 QString DropDownListAccessible::readOnlyText() const
@@ -38,17 +51,17 @@ QAccessible::State DropDownListAccessible::state() const
 
 int DropDownListAccessible::childCount() const
 {
-    return 1;
+    return list()->view()->isVisible() ? 1 : 0;
 }
 
 QAccessibleInterface *DropDownListAccessible::child(int index) const
 {
-    return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    return index == 0 && childCount() == 1 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
 }
 
 int DropDownListAccessible::indexOfChild(const QAccessibleInterface *child) const
 {
-    return child && child->object() == list()->view() ? 0 : -1;
+    return childCount() == 1 && child && child->object() == list()->view() ? 0 : -1;
 }
 
 QStringList DropDownListAccessible::actionNames() const

@@ -8,10 +8,11 @@
 // the entry chosen in a list, a button's announcement. It is either not
 // selected or selected as a whole.
 
-#include <QAccessible>
+#include "AccessibleTextInterface.h"
+
 #include <QAccessibleWidget>
 
-class AccessibleReadOnlyText : public QAccessibleWidget, public QAccessibleTextInterface
+class AccessibleReadOnlyText : public QAccessibleWidget, public AccessibleTextInterface
 {
 public:
     AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role);
@@ -28,8 +29,9 @@ public:
     void setCursorPosition(int) override {}
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
+    // Where the text is on the screen; none for text that is not shown.
     QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
+    int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int, int) override {}
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 

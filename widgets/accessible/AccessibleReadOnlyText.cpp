@@ -45,3 +45,12 @@ QString AccessibleReadOnlyText::attributes(int offset, int *startOffset, int *en
     *startOffset = *endOffset = offset;
     return {};
 }
+
+int AccessibleReadOnlyText::offsetAtPoint(const QPoint &point) const
+{
+    for (int i = 0; i < characterCount(); ++i) {
+        if (characterRect(i).contains(point))
+            return i;
+    }
+    return -1;
+}

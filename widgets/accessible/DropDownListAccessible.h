@@ -9,8 +9,9 @@
 // Qt's own interface for combo boxes names a list on Linux by the entry
 // chosen and leaves the purpose to a label, which one label can give to one
 // list only. Orca reads a closed list's entry from its text, and hears a new
-// entry through the focus moving to it in the list the box drops down (see
-// DropDownList).
+// one as text inserted while selected (see DropDownList). The pop-up list is
+// the box's child only while it is open: closed, its entries are neither
+// shown nor to be found.
 
 #include "AccessibleReadOnlyText.h"
 
@@ -28,11 +29,14 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
 
+    QRect characterRect(int offset) const override;
+
     QStringList actionNames() const override;
     void doAction(const QString &actionName) override;
 
 protected:
     QString readOnlyText() const override;
+    bool wholeTextSelected() const override;
 
 private:
     QComboBox *list() const;

@@ -9,8 +9,12 @@
 // Qt 6.4 tells AT-SPI of a changed description without the new text, and Orca
 // then has nothing to say. What Orca does read out at once is text inserted
 // into the focused object while that text is selected. So the button offers
-// its announcement as text, selected as a whole, and reports each new one as
-// inserted.
+// its announcement as text, selected as a whole while the button has the
+// focus, and reports each new one as inserted. Only while it has the focus:
+// Orca gathers the selected text of the objects around the focus into
+// "where am I", and a step button beside a description box would be read
+// with it. Qt 6.8's announcement event (QAccessibleAnnouncementEvent) makes
+// all of this unnecessary.
 
 #include "AccessibleReadOnlyText.h"
 
@@ -29,7 +33,7 @@ public:
 
 protected:
     QString readOnlyText() const override;
-    bool wholeTextSelected() const override { return true; }
+    bool wholeTextSelected() const override;
 
 private:
     AnnouncingButton *button() const;

@@ -1,0 +1,479 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every question a screen reader may ask of the text the program shows gets
+// an answer, at once, that agrees with the text: the character, word,
+// sentence, line and paragraph at, before and after every offset, in both
+// windows and both file dialogs. A watchdog ends the run with the question
+// that got no answer; a hang would otherwise look like a slow test.
+//
+// And one truth about focus and sight: exactly one object claims the focus,
+// and what a user cannot see (a closed list's entries, a hidden menu entry
+// or button, a link beneath another) is neither shown nor counted, after
+// start, after each list change, after a message box and after each switch.
+
+#include "FakeDesktop.h"
+#include "SystemDialogs.h"
+#include "TestRoot.h"
+#include "WindowTestSupport.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+using namespace WindowTest;
+namespace gn = modGreekNumerology;
+
+namespace {
+
+// Ends the process when no answer has come for Patience: the suite fails
+// with the question on standard error rather than hanging until ctest's
+// timeout says nothing of why.
+class Watchdog
+{
+public:
+    static constexpr auto Patience = std::chrono::seconds(10);
+
+    Watchdog()
+        : m_thread([this] { watch(); })
+    {
+    }
+    ~Watchdog()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+    void asking(const QString &question)
+    {
+        std::lock_guard lock(m_mutex);
+        m_question = question.toStdString();
+        m_since = std::chrono::steady_clock::now();
+        m_waiting = true;
+    }
+    void answered() { m_waiting = false; }
+
+private:
+    void watch()
+    {
+        while (!m_done) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::lock_guard lock(m_mutex);
+            if (m_waiting && std::chrono::steady_clock::now() - m_since > Patience) {
+                std::fprintf(stderr, "FAIL!  : no answer within %lld s to %s\n",
+                             static_cast<long long>(Patience.count()), m_question.c_str());
+                std::fflush(stderr);
+                std::_Exit(1);
+            }
+        }
+    }
+
+    std::mutex m_mutex;
+    std::string m_question;
+    std::chrono::steady_clock::time_point m_since;
+    std::atomic<bool> m_waiting = false;
+    std::atomic<bool> m_done = false;
+    std::thread m_thread;
+};
+
+struct Answer {
+    QString text;
+    int start = 0;
+    int end = 0;
+};
+
+enum class Ask { At, Before, After };
+
+const char *askName(Ask ask)
+{
+    switch (ask) {
+    case Ask::At:
+        return "textAtOffset";
+    case Ask::Before:
+        return "textBeforeOffset";
+    case Ask::After:
+        return "textAfterOffset";
+    }
+    return "?";
+}
+
+QString describe(QAccessibleInterface *iface)
+{
+    QObject *object = iface->object();
+    return QStringLiteral("%1 (%2, \"%3\")")
+        .arg(object ? object->objectName() : QString(),
+             object ? QString::fromLatin1(object->metaObject()->className()) : QString(),
+             iface->text(QAccessible::Name));
+}
+
+// Every object below iface, iface included.
+void collect(QAccessibleInterface *iface, QList<QAccessibleInterface *> &all, int depth = 0)
+{
+    if (!iface || depth > 40)
+        return;
+    all.append(iface);
+    for (int i = 0; i < iface->childCount(); ++i)
+        collect(iface->child(i), all, depth + 1);
+}
+
+} // namespace
+
+class TestTextSweep : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyQuestionIsAnswered_data();
+    void everyQuestionIsAnswered();
+    void oneTruthThroughAReading();
+    void closedListsKeepTheirEntriesOutOfSight();
+    void unseenControlsAreNeitherShownNorCounted();
+
+private:
+    void sweep(QWidget *window);
+    void sweepText(QAccessibleInterface *iface);
+    Answer ask(QAccessibleInterface *iface, Ask ask, int offset, QAccessible::TextBoundaryType boundary);
+    void checkOneTruth(QWidget *window, const char *when);
+    void sweepFileDialog(QWidget *parent, const FileDialogRequest &request);
+
+    Watchdog m_watchdog;
+    int m_objectsWithText = 0;
+};
+
+void TestTextSweep::init()
+{
+    m_objectsWithText = 0;
+}
+
+void TestTextSweep::cleanup()
+{
+    disposeAll();
+}
+
+Answer TestTextSweep::ask(QAccessibleInterface *iface, Ask how, int offset, QAccessible::TextBoundaryType boundary)
+{
+    m_watchdog.asking(QStringLiteral("%1(%2, boundary %3) on %4")
+                          .arg(QLatin1String(askName(how)))
+                          .arg(offset)
+                          .arg(int(boundary))
+                          .arg(describe(iface)));
+    Answer a;
+    QAccessibleTextInterface *text = iface->textInterface();
+    switch (how) {
+    case Ask::At:
+        a.text = text->textAtOffset(offset, boundary, &a.start, &a.end);
+        break;
+    case Ask::Before:
+        a.text = text->textBeforeOffset(offset, boundary, &a.start, &a.end);
+        break;
+    case Ask::After:
+        a.text = text->textAfterOffset(offset, boundary, &a.start, &a.end);
+        break;
+    }
+    m_watchdog.answered();
+    return a;
+}
+
+void TestTextSweep::sweepText(QAccessibleInterface *iface)
+{
+    QAccessibleTextInterface *textInterface = iface->textInterface();
+    const int size = textInterface->characterCount();
+    const QString whole = textInterface->text(0, size);
+    QCOMPARE(whole.size(), size);
+    ++m_objectsWithText;
+
+    const QAccessible::TextBoundaryType boundaries[] = {
+        QAccessible::CharBoundary,      QAccessible::WordBoundary, QAccessible::SentenceBoundary,
+        QAccessible::ParagraphBoundary, QAccessible::LineBoundary, QAccessible::NoBoundary};
+    for (QAccessible::TextBoundaryType boundary : boundaries) {
+        for (int offset = -1; offset <= size + 1; ++offset) {
+            const QString where = QStringLiteral("%1 at %2, boundary %3, text \"%4\"")
+                                      .arg(describe(iface))
+                                      .arg(offset)
+                                      .arg(int(boundary))
+                                      .arg(whole);
+            const int at = offset == -1 ? size : offset;
+            Answer here;
+            for (Ask how : {Ask::At, Ask::Before, Ask::After}) {
+                const Answer a = ask(iface, how, offset, boundary);
+                const QString what = QLatin1String(askName(how)) + QLatin1Char(' ') + where;
+                if (a.start == -1 || a.end == -1) {
+                    QVERIFY2(a.start == -1 && a.end == -1 && a.text.isEmpty(), qPrintable(what));
+                } else {
+                    QVERIFY2(0 <= a.start && a.start <= a.end && a.end <= size, qPrintable(what));
+                    QVERIFY2(a.text == whole.mid(a.start, a.end - a.start), qPrintable(what));
+                }
+                if (boundary == QAccessible::WordBoundary)
+                    QVERIFY2(!a.text.contains(QRegularExpression(QStringLiteral("\\s"))), qPrintable(what));
+                if (how == Ask::At) {
+                    here = a;
+                    if (at > size) {
+                        QVERIFY2(a.text.isEmpty(), qPrintable(what));
+                        continue;
+                    }
+                    const bool insideAWord = at < size && !whole.at(at).isSpace();
+                    const bool mustHold = boundary == QAccessible::WordBoundary ? insideAWord : at < size;
+                    if (mustHold && boundary != QAccessible::NoBoundary)
+                        QVERIFY2(a.start <= at && at < a.end, qPrintable(what));
+                    if (boundary == QAccessible::NoBoundary && size > 0)
+                        QVERIFY2(a.text == whole, qPrintable(what));
+                } else if (how == Ask::Before && a.start != -1 && here.start != -1) {
+                    QVERIFY2(a.end <= qMax(here.start, at), qPrintable(what));
+                } else if (how == Ask::After && a.start != -1 && here.start != -1) {
+                    QVERIFY2(a.start >= qMin(here.end, at), qPrintable(what));
+                }
+            }
+        }
+    }
+}
+
+void TestTextSweep::sweep(QWidget *window)
+{
+    QList<QAccessibleInterface *> all;
+    collect(QAccessible::queryAccessibleInterface(window), all);
+    for (QAccessibleInterface *iface : std::as_const(all)) {
+        if (iface->textInterface() && !iface->state().invisible) {
+            sweepText(iface);
+            if (QTest::currentTestFailed())
+                return;
+        }
+    }
+}
+
+void TestTextSweep::sweepFileDialog(QWidget *parent, const FileDialogRequest &request)
+{
+    bool walked = false;
+    QTimer::singleShot(0, parent, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (dialog) {
+            // As a desktop does; the offscreen platform leaves the focus
+            // in the window below.
+            dialog->activateWindow();
+            QTRY_VERIFY(dialog->isActiveWindow() && dialog->isAncestorOf(QApplication::focusWidget()));
+            // Something to ask about in the File name field.
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(QStringLiteral("Anna Smith reading"));
+            sweep(dialog);
+            checkOneTruth(dialog, "in the file dialog");
+            walked = true;
+            dialog->reject();
+        }
+    });
+    SystemDialogs system;
+    QCOMPARE(system.askFileName(parent, request), QString());
+    QVERIFY2(walked, "the file dialog did not open");
+}
+
+void TestTextSweep::everyQuestionIsAnswered_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("main window, a name") << QStringLiteral("main") << QStringLiteral("Anna Smith");
+    QTest::newRow("main window, spaces around") << QStringLiteral("main") << QStringLiteral("  Anna   Smith ");
+    QTest::newRow("main window, empty") << QStringLiteral("main") << QString();
+    QTest::newRow("result window") << QStringLiteral("result") << QString();
+    QTest::newRow("result window, Destiny empty") << QStringLiteral("result, no Destiny") << QString();
+    QTest::newRow("Open dialog") << QStringLiteral("open") << QString();
+    QTest::newRow("Save dialog") << QStringLiteral("save") << QString();
+}
+
+void TestTextSweep::everyQuestionIsAnswered()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    FakeDesktop fake;
+
+    if (window == QLatin1String("main") || window == QLatin1String("open")) {
+        frmMain *w = testRoot().ShowFreshMain();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->txtName->setText(name);
+        w->cboMonth->setCurrentIndex(2);
+        if (window == QLatin1String("main")) {
+            sweep(w);
+        } else {
+            w->cmdOpen->click();
+            QCOMPARE(fake.fileRequests.size(), 1);
+            sweepFileDialog(w, fake.fileRequests.first());
+        }
+    } else {
+        gn::LifePathNumber = 9;
+        gn::DestinyNumber = window.contains(QLatin1String("no Destiny")) ? 0 : 8;
+        auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (window == QLatin1String("save")) {
+            w->cmdSave->click();
+            QCOMPARE(fake.fileRequests.size(), 1);
+            sweepFileDialog(w, fake.fileRequests.first());
+        } else {
+            sweep(w);
+        }
+    }
+    QVERIFY2(m_objectsWithText > 0, "nothing with text was found to ask about");
+}
+
+// Exactly one object claims the focus, and no object that claims to be
+// shown lies out of sight.
+void TestTextSweep::checkOneTruth(QWidget *window, const char *when)
+{
+    QList<QAccessibleInterface *> all;
+    collect(QAccessible::queryAccessibleInterface(window), all);
+    QStringList focused;
+    for (QAccessibleInterface *iface : std::as_const(all)) {
+        if (iface->state().focused)
+            focused << describe(iface);
+        if (auto *list = qobject_cast<QComboBox *>(iface->object()); list && !list->view()->isVisible())
+            QVERIFY2(iface->childCount() == 0, qPrintable(QStringLiteral("%1: %2 offers its closed pop-up")
+                                                              .arg(QLatin1String(when), describe(iface))));
+    }
+    QVERIFY2(focused.size() == 1, qPrintable(QStringLiteral("%1: %2 objects claim the focus: %3")
+                                                 .arg(QLatin1String(when))
+                                                 .arg(focused.size())
+                                                 .arg(focused.join(QStringLiteral("; ")))));
+}
+
+void TestTextSweep::oneTruthThroughAReading()
+{
+    FakeDesktop fake;
+    frmMain *main = testRoot().ShowFreshMain();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    checkOneTruth(main, "at start");
+
+    main->txtName->setText(QStringLiteral("Anna Smith"));
+    main->cboMonth->setFocus();
+    QTRY_VERIFY(main->cboMonth->hasFocus());
+    for (int key : {Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_M}) {
+        QTest::keyClick(main->cboMonth, Qt::Key(key));
+        checkOneTruth(main, "after a change of month");
+    }
+    main->cboYear->setFocus();
+    QTRY_VERIFY(main->cboYear->hasFocus());
+    QTest::keyClicks(main->cboYear, QStringLiteral("1980"));
+    checkOneTruth(main, "after a typed year");
+
+    // A real message box over the window, closed as a user closes it.
+    SystemDialogs system;
+    QTimer::singleShot(0, main, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    system.message(main, QMessageBox::Information, QStringLiteral("Please Enter Your Name"), QMessageBox::Ok);
+    // The offscreen platform hands the activation back to no window; a
+    // desktop gives it to the window below.
+    if (!QApplication::activeWindow())
+        main->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == main);
+    checkOneTruth(main, "after a message box");
+
+    main->cmdProceed->click();
+    frmGreekNumerologyResult *result = testRoot().resultWindow();
+    QVERIFY(result);
+    QVERIFY(QTest::qWaitForWindowActive(result));
+    checkOneTruth(result, "after the switch to the result window");
+
+    result->cmdNextLP->setFocus();
+    QTRY_VERIFY(result->cmdNextLP->hasFocus());
+    result->cmdNextLP->click();
+    checkOneTruth(result, "after a step");
+
+    result->cmdBack->click();
+    frmMain *again = testRoot().mainWindow();
+    QVERIFY(again && again->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(again));
+    checkOneTruth(again, "after the switch back");
+}
+
+void TestTextSweep::closedListsKeepTheirEntriesOutOfSight()
+{
+    FakeDesktop fake;
+    frmMain *w = testRoot().ShowFreshMain();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->cboMonth->setFocus();
+    QTRY_VERIFY(w->cboMonth->hasFocus());
+
+    // A change on the closed list is heard as its text, selected while the
+    // list has the focus (the Orca scenario hears it); the hidden pop-up
+    // does not follow it.
+    QTest::keyClick(w->cboMonth, Qt::Key_Down);
+    QTest::keyClick(w->cboMonth, Qt::Key_End);
+    QVERIFY(!w->cboMonth->view()->currentIndex().isValid());
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(w->cboMonth);
+    int start = -1;
+    int end = -1;
+    list->textInterface()->selection(0, &start, &end);
+    QCOMPARE(list->textInterface()->text(start, end), QStringLiteral("December"));
+
+    // Not selected once the focus has moved on: "where am I" elsewhere would
+    // read it.
+    w->cboDate->setFocus();
+    QTRY_VERIFY(w->cboDate->hasFocus());
+    QCOMPARE(list->textInterface()->selectionCount(), 0);
+
+    // Open, the pop-up and its entries are there; closed again, gone, and no
+    // entry of it claims the focus.
+    w->cboMonth->showPopup();
+    QTRY_VERIFY(w->cboMonth->view()->isVisible());
+    QCOMPARE(list->childCount(), 1);
+    w->cboMonth->hidePopup();
+    QTRY_VERIFY(!w->cboMonth->view()->isVisible());
+    QCOMPARE(list->childCount(), 0);
+    QTRY_VERIFY(!w->cboMonth->view()->currentIndex().isValid());
+    QCOMPARE(w->cboMonth->currentText(), QStringLiteral("December"));
+}
+
+void TestTextSweep::unseenControlsAreNeitherShownNorCounted()
+{
+    FakeDesktop fake;
+    gn::LifePathNumber = 9;
+    gn::DestinyNumber = 8;
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+
+    QList<QAccessibleInterface *> all;
+    collect(QAccessible::queryAccessibleInterface(w), all);
+    QSet<QObject *> reached;
+    for (QAccessibleInterface *iface : std::as_const(all))
+        reached.insert(iface->object());
+
+    // The hidden Print button and the link laid out below the client area.
+    QVERIFY(!reached.contains(w->cmdPrint));
+    QVERIFY(!reached.contains(w->findChild<QWidget *>(QStringLiteral("Label13"))));
+    // Of the promotion pair, only the one in front.
+    QWidget *fullBrand = w->findChild<QWidget *>(QStringLiteral("lblFullBrand"));
+    QWidget *coBrand = w->findChild<QWidget *>(QStringLiteral("lblCobrand"));
+    QVERIFY(fullBrand && coBrand);
+    const QObjectList &stack = fullBrand->parentWidget()->children();
+    QWidget *front = stack.indexOf(fullBrand) > stack.indexOf(coBrand) ? fullBrand : coBrand;
+    QWidget *beneath = front == fullBrand ? coBrand : fullBrand;
+    QVERIFY(reached.contains(front));
+    QVERIFY(!reached.contains(beneath));
+    QVERIFY(QAccessible::queryAccessibleInterface(beneath)->state().invisible);
+    QVERIFY(!QAccessible::queryAccessibleInterface(front)->state().invisible);
+
+    // The menu bar counts the entries it shows: File, Help, Donate.
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(w->menuBar());
+    QStringList entries;
+    for (int i = 0; i < bar->childCount(); ++i)
+        entries << bar->child(i)->text(QAccessible::Name);
+    QCOMPARE(entries, (QStringList{QStringLiteral("File"), QStringLiteral("Help"), QStringLiteral("Donate")}));
+}
+
+PALLASTRO_WINDOW_TEST_MAIN(TestTextSweep)
+#include "tst_textsweep.moc"

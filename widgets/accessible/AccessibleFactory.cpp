@@ -1,0 +1,61 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "AccessibleFactory.h"
+
+#include "AccessibleContainer.h"
+#include "AccessibleDescriptionBox.h"
+#include "AccessibleLineEdit.h"
+#include "AccessibleLinkLabel.h"
+#include "AnnouncingButton.h"
+#include "AnnouncingButtonAccessible.h"
+#include "DescriptionBox.h"
+#include "DropDownList.h"
+#include "DropDownListAccessible.h"
+#include "FrameBox.h"
+#include "LinkLabel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace Accessibility {
+
+QAccessibleInterface *factory(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto *widget = static_cast<QWidget *>(object);
+    if (className == QLatin1String("DropDownList"))
+        return new DropDownListAccessible(static_cast<DropDownList *>(widget));
+    if (className == QLatin1String("AnnouncingButton"))
+        return new AnnouncingButtonAccessible(static_cast<AnnouncingButton *>(widget));
+    if (className == QLatin1String("LinkLabel"))
+        return new AccessibleLinkLabel(static_cast<LinkLabel *>(widget));
+    if (className == QLatin1String("DescriptionBox"))
+        return new AccessibleDescriptionBox(static_cast<DescriptionBox *>(widget));
+    if (className == QLatin1String("FrameBox"))
+        return new AccessibleContainer(widget, QAccessible::Grouping);
+    // Qt's interface offers a closed list's pop-up, whose current entry
+    // claims the focus. A list that takes typing keeps Qt's, which offers
+    // its line edit.
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(widget)->isEditable())
+        return new DropDownListAccessible(static_cast<QComboBox *>(widget));
+    if (className == QLatin1String("QLineEdit"))
+        return new AccessibleLineEdit(static_cast<QLineEdit *>(widget));
+    // Only widgets of no better known class come down to QWidget, and Qt
+    // gives them this role too.
+    if (className == QLatin1String("QWidget"))
+        return new AccessibleContainer(widget, QAccessible::Client);
+    return nullptr;
+}
+
+void installFactory()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&factory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace Accessibility

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Every line edit the program shows, its own and those of the file dialogs,
+// as Qt's interface presents it, but with words and lines from
+// TextBoundaries: Qt 6.4's interface falls back to the default that hangs
+// when asked for the word at the end of the text (Orca asks on Ctrl+Left).
+
+#include "AccessibleTextInterface.h"
+
+#include <QAccessibleWidget>
+
+class QLineEdit;
+
+class AccessibleLineEdit : public QAccessibleWidget,
+                           public AccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
+{
+public:
+    explicit AccessibleLineEdit(QLineEdit *edit);
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text t, const QString &text) override;
+    QAccessible::State state() const override;
+
+    // QAccessibleTextInterface
+    void addSelection(int startOffset, int endOffset) override;
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
+    int cursorPosition() const override;
+    QRect characterRect(int offset) const override;
+    int selectionCount() const override;
+    int offsetAtPoint(const QPoint &point) const override;
+    void selection(int selectionIndex, int *startOffset, int *endOffset) const override;
+    QString text(int startOffset, int endOffset) const override;
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                             int *endOffset) const override;
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                            int *endOffset) const override;
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                         int *endOffset) const override;
+    void removeSelection(int selectionIndex) override;
+    void setCursorPosition(int position) override;
+    void setSelection(int selectionIndex, int startOffset, int endOffset) override;
+    int characterCount() const override;
+    void scrollToSubstring(int startIndex, int endIndex) override;
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int startOffset, int endOffset) override;
+    void insertText(int offset, const QString &text) override;
+    void replaceText(int startOffset, int endOffset, const QString &text) override;
+
+private:
+    QLineEdit *lineEdit() const;
+    bool showsText() const;
+    int midpointAfter(int position) const;
+};
