@@ -55,7 +55,7 @@ expect_heard "the warning for a file not found" \
 hear Return
 expect_heard "back in the Open dialog" "^File name: text"
 hear Escape
-expect_heard "back to the main window" "^Name text"
+expect_heard "back to the main window" "^Open Previously Saved Reading push button"
 
 step "the Save dialog's File name field"
 hear alt+f
