@@ -7,8 +7,9 @@
 # its characters, words, sentences and lines at every offset, and each
 # answer must come at once and be true. One object holds the focus, after a
 # message box, a change of list entry and each change of window too; the
-# closed date lists' entries, the hidden menu entry and the hidden Print
-# button neither claim the focus nor show, nor are counted. A question left
+# closed date lists' entries, the hidden menu entry, the hidden Print
+# button and a label that lies beneath another neither claim the focus nor
+# show, nor are counted. A question left
 # unanswered fails the test; the program is then killed with the rest.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
@@ -54,13 +55,13 @@ step "the main window"
 # The caret at the end of a name of two words: the end of a text is where a
 # word is asked for last.
 typetext "Anna Smith"
-sweep "the main window" focus lists hidden text
+sweep "the main window" focus lists hidden stacked text
 keys Tab Down
 sweep "the main window after a change of month" focus lists
 
 step "the result window"
 get_reading
-sweep "the result window" focus hidden text
+sweep "the result window" focus hidden stacked text
 
 step "the Save dialog"
 keys alt+s

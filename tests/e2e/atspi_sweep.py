@@ -17,6 +17,8 @@ CHECK is one of:
   hidden the hidden entry of the menu bar (Make Money Online) and the hidden
          Print button are not showing, and the menu bar counts, as Orca
          counts "Donate. 3 of 3", only the entries it shows
+  stacked no two showing objects of one kind lie exactly on top of each
+         other: the one beneath is not seen, and flat review would read it
 
 Prints what it asked; each failure goes to standard error, and the exit
 status is 1 when there was one. A question left unanswered ends the run at
@@ -293,7 +295,28 @@ def check_hidden(app):
                     % (len(entries), ", ".join(names), len(shown), ", ".join(e.name for e in shown)))
 
 
-CHECKS = {"text": check_text, "focus": check_focus, "lists": check_lists, "hidden": check_hidden}
+def check_stacked(app):
+    seen = {}
+    count = 0
+    for window in windows(app):
+        for node in showing(window):
+            if node.childCount:
+                continue
+            box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            if box.width <= 0 or box.height <= 0:
+                continue
+            count += 1
+            key = (node.getRole(), box.x, box.y, box.width, box.height)
+            if key in seen:
+                failure("%s and %s both claim to be showing at (%d, %d) %dx%d; one lies beneath the other"
+                        % (seen[key], path(node), box.x, box.y, box.width, box.height))
+            else:
+                seen[key] = path(node)
+    print("stacked: %d showing objects with a place of their own" % count)
+
+
+CHECKS = {"text": check_text, "focus": check_focus, "lists": check_lists, "hidden": check_hidden,
+          "stacked": check_stacked}
 
 
 def main(argv):
