@@ -9,8 +9,9 @@ read over AT-SPI as Orca reads it.
         NAME<TAB>TEXT<TAB>LABELLED-BY, the text being the entry chosen.
     atspi_lists.py watch PID LAST SECONDS COMMAND...
         Runs COMMAND (say, keys sent with xdotool) and prints, one a line,
-        the list entries the focus is announced on, until it is announced on
-        LAST or SECONDS have passed (exit status 1).
+        the list entries announced, until LAST is or SECONDS have passed
+        (exit status 1). A closed list announces its new entry as text
+        inserted into it, selected, which is what Orca reads out.
 
 Waits up to 20 seconds for the program to show up on the bus; exits 2 when
 it does not.
@@ -85,9 +86,13 @@ def watch(pid, last, seconds, command):
     outcome = {"heard": False}
 
     def on_event(event):
-        if event.type == "object:state-changed:focused" and event.detail1 == 1 \
-                and event.source.getRole() == pyatspi.ROLE_LIST_ITEM:
-            name = event.source.name
+        if not event.type.startswith("object:text-changed:insert") \
+                or event.source.getRole() != pyatspi.ROLE_COMBO_BOX:
+            return
+        # Whether it was selected cannot be asked afterwards: the next entry
+        # may be there by then (tst_textsweep checks the selection).
+        name = event.any_data
+        if event.detail1 == 0:
             print(clean(name), flush=True)
             if name == last:
                 outcome["heard"] = True
