@@ -9,6 +9,9 @@ import os
 import sys
 import unittest
 
+# No __pycache__ left in the source tree, where reuse would find a file
+# without a licence.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import orca_said  # noqa: E402
 
