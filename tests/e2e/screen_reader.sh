@@ -70,7 +70,7 @@ expect_heard "the Life Path mythology box" "^Life Path god: Aphrodite read only 
 hear KP_Enter
 expect_heard "where am I in the Life Path mythology box" "^Life Path god: Aphrodite read only text" \
     "^Aphrodite is the Goddess of love and beauty"
-refuse_heard "where am I in the Life Path mythology box" "Life Path shows|selected\.?$"
+refuse_heard "where am I in the Life Path mythology box" "Life Path shows|(^| )selected\.?$"
 hear KP_Add
 expect_heard "say-all of Aphrodite's description to its end" "harmony\.$"
 hear Tab
