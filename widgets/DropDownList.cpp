@@ -8,6 +8,8 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
@@ -66,10 +68,61 @@ void DropDownList::announceChoice()
     // is text inserted into the focused object while that text is selected,
     // which the list's text is while it has the focus. An open list is heard
     // through its pop-up, as Qt's own lists are.
-    if (!hasFocus() || view()->isVisible())
+    if (view()->isVisible())
+        return;
+    forgetHiddenChoice();
+    if (!hasFocus())
         return;
     QAccessibleTextInsertEvent inserted(this, 0, currentText());
     QAccessible::updateAccessibility(&inserted);
+}
+
+void DropDownList::keyPressEvent(QKeyEvent *event)
+{
+    if (!searchTyped(event))
+        QComboBox::keyPressEvent(event);
+    forgetHiddenChoice();
+}
+
+bool DropDownList::searchTyped(QKeyEvent *event)
+{
+    // QComboBox looks a typed entry up through its hidden pop-up, whose entry
+    // then tells assistive technology it has the focus: Orca follows it into
+    // a list that is not on the screen. The closed list looks it up itself,
+    // the way an item view does: letters typed in quick succession add up,
+    // and a new search, or one letter typed again and again, starts after
+    // the entry chosen.
+    const QString text = event->text();
+    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (view()->isVisible() || isEditable() || text.isEmpty() || !text.at(0).isPrint()
+        || text.at(0).isSpace() || (event->modifiers() & commands))
+        return false;
+    const bool continues = m_sinceTyped.isValid()
+                           && m_sinceTyped.elapsed() <= QApplication::keyboardInputInterval();
+    m_sinceTyped.start();
+    m_typed = continues ? m_typed + text : text;
+    const bool sameLetter = m_typed.size() > 1 && m_typed.count(m_typed.back()) == m_typed.size();
+    const QString wanted = sameLetter ? QString(m_typed.front()) : m_typed;
+    const int entries = count();
+    const int from = currentIndex() + ((!continues || sameLetter) && currentIndex() >= 0 ? 1 : 0);
+    for (int i = 0; i < entries; ++i) {
+        const int row = (qMax(0, from) + i) % entries;
+        if (itemText(row).startsWith(wanted, Qt::CaseInsensitive)) {
+            setCurrentIndex(row);
+            break;
+        }
+    }
+    return true;
+}
+
+void DropDownList::forgetHiddenChoice()
+{
+    // QComboBox finds a typed entry through its hidden pop-up, whose current
+    // entry then claims the focus to assistive technology although nothing of
+    // the pop-up shows. The pop-up is given the list's entry again whenever
+    // it opens or is searched.
+    if (!view()->isVisible() && view()->selectionModel())
+        view()->selectionModel()->clearCurrentIndex();
 }
 
 void DropDownList::hidePopup()
@@ -78,10 +131,7 @@ void DropDownList::hidePopup()
     // The pop-up's current entry would go on claiming the focus while the
     // pop-up is hidden. Later, not now: the choice is taken from it just
     // after the pop-up hides.
-    QTimer::singleShot(0, this, [this] {
-        if (!view()->isVisible())
-            view()->selectionModel()->clearCurrentIndex();
-    });
+    QTimer::singleShot(0, this, &DropDownList::forgetHiddenChoice);
 }
 
 QRect DropDownList::characterRect(int offset) const

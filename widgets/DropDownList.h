@@ -7,6 +7,7 @@
 // for, and whose pop-up shows a screenful of entries at most.
 
 #include <QComboBox>
+#include <QElapsedTimer>
 
 class DropDownList : public QComboBox
 {
@@ -28,6 +29,14 @@ public:
 
     void hidePopup() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void announceChoice();
+    void forgetHiddenChoice();
+    bool searchTyped(QKeyEvent *event);
+
+    QString m_typed;
+    QElapsedTimer m_sinceTyped;
 };

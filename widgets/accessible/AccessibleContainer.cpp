@@ -5,6 +5,7 @@
 
 #include "Visibility.h"
 
+#include <QApplication>
 #include <QGroupBox>
 
 AccessibleContainer::AccessibleContainer(QWidget *widget, QAccessible::Role role)
@@ -20,6 +21,13 @@ QString AccessibleContainer::text(QAccessible::Text t) const
         return own;
     QString title = frame->title();
     return title.remove(QLatin1Char('&'));
+}
+
+QAccessible::State AccessibleContainer::state() const
+{
+    QAccessible::State s = QAccessibleWidget::state();
+    s.focused = QApplication::focusWidget() == widget();
+    return s;
 }
 
 int AccessibleContainer::childCount() const

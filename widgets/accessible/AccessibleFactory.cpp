@@ -33,7 +33,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new AccessibleLinkLabel(static_cast<LinkLabel *>(widget));
     if (className == QLatin1String("DescriptionBox"))
         return new AccessibleDescriptionBox(static_cast<DescriptionBox *>(widget));
-    if (className == QLatin1String("FrameBox"))
+    if (className == QLatin1String("FrameBox") || className == QLatin1String("QDialogButtonBox"))
         return new AccessibleContainer(widget, QAccessible::Grouping);
     // Qt's interface offers a closed list's pop-up, whose current entry
     // claims the focus. A list that takes typing keeps Qt's, which offers
