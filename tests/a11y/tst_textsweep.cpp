@@ -23,6 +23,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -31,6 +33,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -144,6 +147,7 @@ private slots:
     void oneTruthThroughAReading();
     void closedListsKeepTheirEntriesOutOfSight();
     void unseenControlsAreNeitherShownNorCounted();
+    void descriptionLinesLieWhereTheyShow();
 
 private:
     void sweep(QWidget *window);
@@ -485,6 +489,46 @@ void TestTextSweep::unseenControlsAreNeitherShownNorCounted()
     for (int i = 0; i < bar->childCount(); ++i)
         entries << bar->child(i)->text(QAccessible::Name);
     QCOMPARE(entries, (QStringList{QStringLiteral("File"), QStringLiteral("Help"), QStringLiteral("Donate")}));
+}
+
+// A review of the screen reads a description box's lines in view, in the
+// box, and no line scrolled out of it; the order of the characters is that
+// of the text, top to bottom.
+void TestTextSweep::descriptionLinesLieWhereTheyShow()
+{
+    FakeDesktop fake;
+    gn::LifePathNumber = 9;
+    gn::DestinyNumber = 8;   // Apollo: more lines than the box shows
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *box = w->findChild<QPlainTextEdit *>(QStringLiteral("txtD"));
+    QVERIFY(box);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    const QRect inBox(box->viewport()->mapToGlobal(QPoint(0, 0)), box->viewport()->size());
+    const QRect window(w->mapToGlobal(QPoint(0, 0)), w->size());
+
+    for (int scrolled : {0, 1}) {
+        box->verticalScrollBar()->setValue(scrolled);
+        QApplication::processEvents();
+        int inView = 0;
+        int previousTop = std::numeric_limits<int>::min();
+        for (int i = 0; i < text->characterCount(); ++i) {
+            const QRect r = text->characterRect(i);
+            const QString where = QStringLiteral("character %1, scrolled %2: %3,%4 %5x%6")
+                                      .arg(i).arg(scrolled).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            QVERIFY2(r.top() >= previousTop, qPrintable(where));
+            previousTop = r.top();
+            if (inBox.contains(r.center())) {
+                ++inView;
+                QVERIFY2(inBox.contains(r), qPrintable(where));
+            } else {
+                QVERIFY2(!window.intersects(r), qPrintable(where));
+            }
+        }
+        QVERIFY(inView > 0);
+        QVERIFY(inView < text->characterCount());
+    }
 }
 
 PALLASTRO_WINDOW_TEST_MAIN(TestTextSweep)
