@@ -14,6 +14,7 @@
 
 #include "FakeDesktop.h"
 #include "SystemDialogs.h"
+#include "TextBoundaries.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -142,6 +143,8 @@ private slots:
     void init();
     void cleanup();
 
+    void answersAroundAnOffset_data();
+    void answersAroundAnOffset();
     void everyQuestionIsAnswered_data();
     void everyQuestionIsAnswered();
     void oneTruthThroughAReading();
@@ -282,6 +285,51 @@ void TestTextSweep::sweepFileDialog(QWidget *parent, const FileDialogRequest &re
     SystemDialogs system;
     QCOMPARE(system.askFileName(parent, request), QString());
     QVERIFY2(walked, "the file dialog did not open");
+}
+
+// What a screen reader says after a move: the word or line at, before and
+// after the caret.
+void TestTextSweep::answersAroundAnOffset_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const int word = QAccessible::WordBoundary;
+    const int line = QAccessible::LineBoundary;
+    const int character = QAccessible::CharBoundary;
+    const QString anna = QStringLiteral("Anna Smith");
+    QTest::newRow("word at the start") << anna << 0 << word << "Anna" << "" << "Smith";
+    QTest::newRow("word just after its end") << anna << 4 << word << "Anna" << "" << "Smith";
+    QTest::newRow("word at its start") << anna << 5 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word at the end of the text") << anna << 10 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word at -1, the end") << anna << -1 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word past the end") << anna << 11 << word << "" << "" << "";
+    QTest::newRow("no word in a run of spaces") << QStringLiteral("Anna   Smith") << 5 << word << "" << "Anna"
+                                               << "Smith";
+    QTest::newRow("character at the end") << anna << 10 << character << "" << "h" << "";
+    QTest::newRow("character in the middle") << anna << 4 << character << " " << "a" << "S";
+    QTest::newRow("line with its feed") << QStringLiteral("one\ntwo") << 1 << line << "one\n" << "" << "two";
+    QTest::newRow("line at the end") << QStringLiteral("one\ntwo") << 7 << line << "two" << "one\n" << "";
+    QTest::newRow("empty text") << QString() << 0 << word << "" << "" << "";
+}
+
+void TestTextSweep::answersAroundAnOffset()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QString, at);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(TextBoundaries::textAt(text, offset, type, &start, &end), at);
+    QCOMPARE(TextBoundaries::textBefore(text, offset, type, &start, &end), before);
+    QCOMPARE(TextBoundaries::textAfter(text, offset, type, &start, &end), after);
 }
 
 void TestTextSweep::everyQuestionIsAnswered_data()

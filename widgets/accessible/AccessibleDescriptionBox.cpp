@@ -106,11 +106,7 @@ void AccessibleDescriptionBox::setCursorPosition(int position)
 
 QString AccessibleDescriptionBox::text(int startOffset, int endOffset) const
 {
-    const QString all = plainText();
-    const int size = int(all.size());
-    startOffset = qBound(0, startOffset, size);
-    endOffset = endOffset < 0 ? size : qBound(startOffset, endOffset, size);
-    return all.mid(startOffset, endOffset - startOffset);
+    return TextBoundaries::slice(plainText(), startOffset, endOffset);
 }
 
 int AccessibleDescriptionBox::characterCount() const
