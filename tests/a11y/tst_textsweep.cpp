@@ -14,6 +14,7 @@
 
 #include "FakeDesktop.h"
 #include "SystemDialogs.h"
+#include "TextBoundaries.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -23,6 +24,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -31,6 +34,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 #include <thread>
 
@@ -139,11 +143,14 @@ private slots:
     void init();
     void cleanup();
 
+    void answersAroundAnOffset_data();
+    void answersAroundAnOffset();
     void everyQuestionIsAnswered_data();
     void everyQuestionIsAnswered();
     void oneTruthThroughAReading();
     void closedListsKeepTheirEntriesOutOfSight();
     void unseenControlsAreNeitherShownNorCounted();
+    void descriptionLinesLieWhereTheyShow();
 
 private:
     void sweep(QWidget *window);
@@ -278,6 +285,51 @@ void TestTextSweep::sweepFileDialog(QWidget *parent, const FileDialogRequest &re
     SystemDialogs system;
     QCOMPARE(system.askFileName(parent, request), QString());
     QVERIFY2(walked, "the file dialog did not open");
+}
+
+// What a screen reader says after a move: the word or line at, before and
+// after the caret.
+void TestTextSweep::answersAroundAnOffset_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("boundary");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    const int word = QAccessible::WordBoundary;
+    const int line = QAccessible::LineBoundary;
+    const int character = QAccessible::CharBoundary;
+    const QString anna = QStringLiteral("Anna Smith");
+    QTest::newRow("word at the start") << anna << 0 << word << "Anna" << "" << "Smith";
+    QTest::newRow("word just after its end") << anna << 4 << word << "Anna" << "" << "Smith";
+    QTest::newRow("word at its start") << anna << 5 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word at the end of the text") << anna << 10 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word at -1, the end") << anna << -1 << word << "Smith" << "Anna" << "";
+    QTest::newRow("word past the end") << anna << 11 << word << "" << "" << "";
+    QTest::newRow("no word in a run of spaces") << QStringLiteral("Anna   Smith") << 5 << word << "" << "Anna"
+                                               << "Smith";
+    QTest::newRow("character at the end") << anna << 10 << character << "" << "h" << "";
+    QTest::newRow("character in the middle") << anna << 4 << character << " " << "a" << "S";
+    QTest::newRow("line with its feed") << QStringLiteral("one\ntwo") << 1 << line << "one\n" << "" << "two";
+    QTest::newRow("line at the end") << QStringLiteral("one\ntwo") << 7 << line << "two" << "one\n" << "";
+    QTest::newRow("empty text") << QString() << 0 << word << "" << "" << "";
+}
+
+void TestTextSweep::answersAroundAnOffset()
+{
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, boundary);
+    QFETCH(QString, at);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    const auto type = QAccessible::TextBoundaryType(boundary);
+    int start = 0;
+    int end = 0;
+    QCOMPARE(TextBoundaries::textAt(text, offset, type, &start, &end), at);
+    QCOMPARE(TextBoundaries::textBefore(text, offset, type, &start, &end), before);
+    QCOMPARE(TextBoundaries::textAfter(text, offset, type, &start, &end), after);
 }
 
 void TestTextSweep::everyQuestionIsAnswered_data()
@@ -485,6 +537,46 @@ void TestTextSweep::unseenControlsAreNeitherShownNorCounted()
     for (int i = 0; i < bar->childCount(); ++i)
         entries << bar->child(i)->text(QAccessible::Name);
     QCOMPARE(entries, (QStringList{QStringLiteral("File"), QStringLiteral("Help"), QStringLiteral("Donate")}));
+}
+
+// A review of the screen reads a description box's lines in view, in the
+// box, and no line scrolled out of it; the order of the characters is that
+// of the text, top to bottom.
+void TestTextSweep::descriptionLinesLieWhereTheyShow()
+{
+    FakeDesktop fake;
+    gn::LifePathNumber = 9;
+    gn::DestinyNumber = 8;   // Apollo: more lines than the box shows
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *box = w->findChild<QPlainTextEdit *>(QStringLiteral("txtD"));
+    QVERIFY(box);
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    const QRect inBox(box->viewport()->mapToGlobal(QPoint(0, 0)), box->viewport()->size());
+    const QRect window(w->mapToGlobal(QPoint(0, 0)), w->size());
+
+    for (int scrolled : {0, 1}) {
+        box->verticalScrollBar()->setValue(scrolled);
+        QApplication::processEvents();
+        int inView = 0;
+        int previousTop = std::numeric_limits<int>::min();
+        for (int i = 0; i < text->characterCount(); ++i) {
+            const QRect r = text->characterRect(i);
+            const QString where = QStringLiteral("character %1, scrolled %2: %3,%4 %5x%6")
+                                      .arg(i).arg(scrolled).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+            QVERIFY2(r.top() >= previousTop, qPrintable(where));
+            previousTop = r.top();
+            if (inBox.contains(r.center())) {
+                ++inView;
+                QVERIFY2(inBox.contains(r), qPrintable(where));
+            } else {
+                QVERIFY2(!window.intersects(r), qPrintable(where));
+            }
+        }
+        QVERIFY(inView > 0);
+        QVERIFY(inView < text->characterCount());
+    }
 }
 
 PALLASTRO_WINDOW_TEST_MAIN(TestTextSweep)

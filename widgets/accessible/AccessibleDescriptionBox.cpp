@@ -106,11 +106,7 @@ void AccessibleDescriptionBox::setCursorPosition(int position)
 
 QString AccessibleDescriptionBox::text(int startOffset, int endOffset) const
 {
-    const QString all = plainText();
-    const int size = int(all.size());
-    startOffset = qBound(0, startOffset, size);
-    endOffset = endOffset < 0 ? size : qBound(startOffset, endOffset, size);
-    return all.mid(startOffset, endOffset - startOffset);
+    return TextBoundaries::slice(plainText(), startOffset, endOffset);
 }
 
 int AccessibleDescriptionBox::characterCount() const
@@ -133,8 +129,22 @@ QRect AccessibleDescriptionBox::characterRect(int offset) const
         if (next.top() == here.top() && next.left() > here.left())
             width = next.left() - here.left();
     }
-    const QPoint topLeft = box()->viewport()->mapToGlobal(here.topLeft());
-    return QRect(topLeft, QSize(qMax(width, 1), here.height()));
+    QRect onViewport(here.topLeft(), QSize(qMax(width, 1), here.height()));
+    // Orca's flat review keeps the text that lies inside the window, not
+    // inside the box: a line scrolled out of view, but still over the labels
+    // below the box, would be read among them. Such a line is placed just
+    // beyond the window's edge, above or below as it lies, so that the
+    // order of the lines stays that of the text.
+    const QRect view = box()->viewport()->rect();
+    if (onViewport.top() < view.top() || onViewport.bottom() > view.bottom()) {
+        const QWidget *window = box()->window();
+        const QPoint windowTop = window->mapToGlobal(QPoint(0, 0));
+        const int y = onViewport.top() < view.top() ? windowTop.y() - 2 - onViewport.height()
+                                                    : windowTop.y() + window->height() + 2;
+        const QPoint left = box()->viewport()->mapToGlobal(onViewport.topLeft());
+        return QRect(QPoint(left.x(), y), onViewport.size());
+    }
+    return QRect(box()->viewport()->mapToGlobal(onViewport.topLeft()), onViewport.size());
 }
 
 int AccessibleDescriptionBox::offsetAtPoint(const QPoint &point) const

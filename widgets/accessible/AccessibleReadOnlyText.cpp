@@ -28,11 +28,7 @@ void AccessibleReadOnlyText::selection(int selectionIndex, int *startOffset, int
 
 QString AccessibleReadOnlyText::text(int startOffset, int endOffset) const
 {
-    const QString all = readOnlyText();
-    const int size = int(all.size());
-    startOffset = qBound(0, startOffset, size);
-    endOffset = endOffset < 0 ? size : qBound(startOffset, endOffset, size);
-    return all.mid(startOffset, endOffset - startOffset);
+    return TextBoundaries::slice(readOnlyText(), startOffset, endOffset);
 }
 
 int AccessibleReadOnlyText::characterCount() const

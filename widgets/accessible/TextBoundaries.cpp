@@ -85,6 +85,15 @@ Span spanAt(const QList<Span> &all, int offset)
     return {offset, offset};
 }
 
+// Where an answer before or after offset is measured from: the span at it,
+// or nothing at the end of the text for characters.
+Span anchorAt(const QString &text, const QList<Span> &all, int offset, QAccessible::TextBoundaryType boundary)
+{
+    if (boundary == QAccessible::CharBoundary && offset == text.size())
+        return {offset, offset};
+    return spanAt(all, offset);
+}
+
 QString answer(const QString &text, const Span &s, int *start, int *end)
 {
     *start = s.start;
@@ -93,6 +102,14 @@ QString answer(const QString &text, const Span &s, int *start, int *end)
 }
 
 } // namespace
+
+QString slice(const QString &text, int startOffset, int endOffset)
+{
+    const int size = int(text.size());
+    startOffset = qBound(0, startOffset, size);
+    endOffset = endOffset < 0 ? size : qBound(startOffset, endOffset, size);
+    return text.mid(startOffset, endOffset - startOffset);
+}
 
 QList<Span> spans(const QString &text, QAccessible::TextBoundaryType boundary, const Lines &lines)
 {
@@ -122,9 +139,7 @@ QString textAt(const QString &text, int offset, QAccessible::TextBoundaryType bo
         clear(start, end);
         return {};
     }
-    if (boundary == QAccessible::CharBoundary && offset == text.size())
-        return answer(text, {offset, offset}, start, end);
-    return answer(text, spanAt(spans(text, boundary, lines), offset), start, end);
+    return answer(text, anchorAt(text, spans(text, boundary, lines), offset, boundary), start, end);
 }
 
 QString textBefore(const QString &text, int offset, QAccessible::TextBoundaryType boundary, int *start,
@@ -135,8 +150,7 @@ QString textBefore(const QString &text, int offset, QAccessible::TextBoundaryTyp
         return {};
     }
     const QList<Span> all = spans(text, boundary, lines);
-    const Span here = boundary == QAccessible::CharBoundary && offset == text.size() ? Span{offset, offset}
-                                                                                     : spanAt(all, offset);
+    const Span here = anchorAt(text, all, offset, boundary);
     for (auto it = all.crbegin(); it != all.crend(); ++it) {
         if (it->end <= here.start && it->start < here.start)
             return answer(text, *it, start, end);
@@ -153,8 +167,7 @@ QString textAfter(const QString &text, int offset, QAccessible::TextBoundaryType
         return {};
     }
     const QList<Span> all = spans(text, boundary, lines);
-    const Span here = boundary == QAccessible::CharBoundary && offset == text.size() ? Span{offset, offset}
-                                                                                     : spanAt(all, offset);
+    const Span here = anchorAt(text, all, offset, boundary);
     for (const Span &s : all) {
         if (s.start >= here.end && s.end > here.end)
             return answer(text, s, start, end);

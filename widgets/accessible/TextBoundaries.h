@@ -42,6 +42,10 @@ QString textBefore(const QString &text, int offset, QAccessible::TextBoundaryTyp
 QString textAfter(const QString &text, int offset, QAccessible::TextBoundaryType boundary, int *start,
                   int *end, const Lines &lines = {});
 
+// The text from start to end, both kept inside it; an end of -1 is the end,
+// as the text interface asks for the whole text.
+QString slice(const QString &text, int startOffset, int endOffset);
+
 // The spans of text for one kind of boundary, in order.
 QList<Span> spans(const QString &text, QAccessible::TextBoundaryType boundary, const Lines &lines = {});
 
