@@ -10,6 +10,8 @@
 #   hear KEY...            # sends the keys, one press each
 #   hear_held MODIFIER KEY # KEY pressed while MODIFIER is held, as a person
 #                          # holds it (Orca's word moves: hear_held ctrl Left)
+#   review_window          # flat review of the window, top to bottom:
+#                          # REVIEW holds its lines, one a line
 #   expect_heard WHAT PATTERN...   # Orca says, in response, what each
 #                                  # extended regex matches
 #   refuse_heard WHAT PATTERN      # and not this
@@ -124,4 +126,25 @@ refuse_heard() {
     heard_now
     ! grep -Eq -- "$2" <<<"$HEARD" || fail "$1: Orca said /$2/:
 $HEARD"
+}
+
+# review_window: Orca's flat review of the active window from its first line
+# (Insert+KP_Home, Insert being Orca's key), then down a line at a time
+# (KP_Page_Up) until Orca says nothing more, at the bottom. REVIEW holds
+# what each line said, one a line; flat review is left again.
+review_window() {
+    local _
+    hear_held Insert KP_Home
+    REVIEW=$(tr '\n' ' ' <<<"$HEARD" | sed 's/ *$//')
+    [ -n "$REVIEW" ] || fail "flat review said nothing on its first line"
+    for _ in $(seq 60); do
+        hear KP_Page_Up
+        [ -n "$HEARD" ] || break
+        REVIEW+=$'\n'$(tr '\n' ' ' <<<"$HEARD" | sed 's/ *$//')
+    done
+    [ -z "$HEARD" ] || fail "flat review did not reach the bottom of the window:
+$REVIEW"
+    TRANSCRIPT+="flat review -> $(tr '\n' '|' <<<"$REVIEW")"$'\n'
+    hear KP_Subtract
+    expect_heard "leaving flat review" "^Leaving flat review"
 }

@@ -62,6 +62,31 @@ expect_heard "the File menu" "^Get My Greek Numerology Reading"
 hear Return
 expect_heard "the reading as the window opens" "^Back push button" "Life Path 9, Aphrodite\. Destiny 8, Apollo\."
 
+step "flat review of the result window"
+# Each text once, in the order of the screen: a side's description, only
+# the lines in view, then its interpretation, then its step buttons.
+review_window
+# review_line PATTERN: LINE is the number of the one line of the review
+# that matches.
+review_line() {
+    local count
+    count=$(grep -cE -- "$1" <<<"$REVIEW" || true)
+    [ "$count" = 1 ] || fail "flat review of the result window read /$1/ $count times:
+$REVIEW"
+    LINE=$(grep -nE -- "$1" <<<"$REVIEW" | cut -d: -f1)
+}
+review_line "^Aphrodite is the Goddess of love"; lp_description=$LINE
+review_line "^You will not be worried about your future"; lp_interpretation=$LINE
+review_line "^Previous Life Path god Next Life Path god$"; lp_steps=$LINE
+review_line "^Apollo is the son of Zeus"; d_description=$LINE
+review_line "^You can foresee events"; d_interpretation=$LINE
+review_line "^Previous Destiny god Next Destiny god$"; d_steps=$LINE
+[ "$lp_description" -lt "$lp_interpretation" ] && [ $((lp_interpretation + 1)) = "$lp_steps" ] &&
+    [ "$lp_steps" -lt "$d_description" ] && [ "$d_description" -lt "$d_interpretation" ] &&
+    [ $((d_interpretation + 1)) = "$d_steps" ] ||
+    fail "flat review of the result window out of the screen's order:
+$REVIEW"
+
 step "the Life Path side"
 hear Tab
 expect_heard "the Life Path mythology box" "^Life Path god: Aphrodite read only text"
