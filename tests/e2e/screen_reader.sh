@@ -115,17 +115,6 @@ expect_heard "a step on <<" "^Life Path shows Aphrodite\.?$"
 step "the Destiny side"
 hear Tab Tab
 expect_heard "the Destiny >>" "^Next Destiny god push button" "^Destiny shows Apollo"
-# Flat review reads the window as it shows: above the step buttons the
-# interpretation, above that the last line of Apollo's description the box
-# shows, and none of the lines scrolled out of it.
-hear KP_Up
-expect_heard "the step buttons' line in flat review" "Previous Destiny god Next Destiny god"
-hear KP_Home
-expect_heard "the line above the step buttons" "^You can foresee events"
-hear KP_Home
-expect_heard "the last line of the description in view" "^Through his priestess at Delphi"
-hear KP_Subtract
-expect_heard "leaving flat review" "^Leaving flat review"
 hear space
 expect_heard "a step on the Destiny side" "^Destiny shows Dionysus"
 hear Tab
