@@ -68,7 +68,7 @@ keys alt+s
 DIALOG=$(wait_window "Pallastro" "" 10) || fail "the Save dialog did not open"
 focus_window "$DIALOG"
 typetext "first reading"
-sweep "the Save dialog" focus text
+sweep "the Save dialog" focus lists stacked text
 keys Escape
 wait_gone "Pallastro" "" 5 || fail "the Save dialog did not close"
 
