@@ -7,9 +7,9 @@
 # its characters, words, sentences and lines at every offset, and each
 # answer must come at once and be true. One object holds the focus, after a
 # message box, a change of list entry and each change of window too; the
-# closed date lists' entries, the hidden menu entry, the hidden Print
-# button and a label that lies beneath another neither claim the focus nor
-# show, nor are counted. A question left
+# entries of a closed list (the date lists, the Save dialog's), the hidden
+# menu entry, the hidden Print button and a label that lies beneath another
+# neither claim the focus nor show, nor are counted. A question left
 # unanswered fails the test; the program is then killed with the rest.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
