@@ -139,7 +139,12 @@ review_window() {
     [ -n "$REVIEW" ] || fail "flat review said nothing on its first line"
     for _ in $(seq 60); do
         hear KP_Page_Up
-        [ -n "$HEARD" ] || break
+        # At the bottom Orca says nothing; a busy Orca says its line late.
+        if [ -z "$HEARD" ]; then
+            sleep 1.5
+            heard_now
+            [ -n "$HEARD" ] || break
+        fi
         REVIEW+=$'\n'$(tr '\n' ' ' <<<"$HEARD" | sed 's/ *$//')
     done
     [ -z "$HEARD" ] || fail "flat review did not reach the bottom of the window:
