@@ -9,12 +9,14 @@
 #                       and hardening-check on the packaged program
 #   make bench          start-up time and memory, and the time each window
 #                       switch takes to paint, of Pallastro against a minimal
-#                       Qt Widgets program; BENCH_RUNS runs of each (at least 15)
+#                       Qt Widgets program; BENCH_RUNS runs of each (at least 15),
+#                       every run kept in BENCH_RECORD
 #
 # `make -C TREE package BUILD_PACKAGE=/some/folder` builds the package of
 # TREE in that folder; two such builds of one commit give the same bytes.
 
-BENCH_RUNS ?= 15
+BENCH_RUNS   ?= 15
+BENCH_RECORD ?= $(BUILD)/bench
 
 .PHONY: package check-package bench
 
@@ -46,6 +48,15 @@ package: deps
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target pallastro && \
 	cd $(PACKAGE_BUILD) && rm -f pallastro_*.deb && cpack --config CPackConfig.cmake
 	@ls -1 $(PACKAGE_BUILD)/pallastro_*.deb
+
+# The helpers are built outside the normal build (bench/CMakeLists.txt).
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pallastro pallastro_bench_minimal pallastro_mapwait pallastro_switchwait
+	mkdir -p $(BENCH_RECORD)
+	bench/startup.sh -n $(BENCH_RUNS) -r $(BENCH_RECORD)/startup-runs.txt \
+	    $(BUILD)/pallastro $(BUILD)/bench/pallastro_bench_minimal $(BUILD)/bench/pallastro_mapwait
+	bench/switch.sh -n $(BENCH_RUNS) -r $(BENCH_RECORD)/switch-runs.txt \
+	    $(BUILD)/pallastro $(BUILD)/bench/pallastro_bench_minimal $(BUILD)/bench/pallastro_switchwait
 
 # Debian's checks on the package: lintian, hardening-check (devscripts)
 # and readelf (binutils).
