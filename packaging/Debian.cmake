@@ -36,10 +36,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # whatever the umask of the one who builds.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# CPack dates every member of the package by SOURCE_DATE_EPOCH when it is
-# set; a `cpack` run by hand gets the release's date from this file too.
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/CPackDate.cmake.in
-               ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake @ONLY)
+# CPack dates every member of the package by SOURCE_DATE_EPOCH, which it
+# reads from its environment: cpack reads this file before it packs.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake
+     CONTENT "set(ENV{SOURCE_DATE_EPOCH} ${PALLASTRO_SOURCE_DATE_EPOCH})\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake)
 
 # The package's program is stripped as Debian strips its own, of the

@@ -27,9 +27,6 @@ PACKAGE_SOURCE := $(patsubst %/,%,$(dir $(abspath $(lastword $(MAKEFILE_LIST))/.
 BUILD_PACKAGE  ?= build-package
 PACKAGE_BUILD   = $(abspath $(BUILD_PACKAGE))
 
-# Every date in the package is the last commit's, unless the caller gives one.
-PACKAGE_EPOCH = $(or $(SOURCE_DATE_EPOCH),$(shell git -C $(PACKAGE_SOURCE) log -1 --format=%ct))
-
 # Flags as Debian builds its own packages with, from dpkg-buildflags.
 # Debian 12's dpkg-buildflags knows neither stack-clash nor control-flow
 # protection (Debian 13's adds both under hardening=+all), so they are
@@ -38,13 +35,16 @@ PACKAGE_OPTIONS   := hardening=+all reproducible=+all
 PACKAGE_HARDENING := -fstack-clash-protection -fcf-protection
 
 # CPack gives the members of the .deb archive the mode the umask leaves.
+# Every date in the package is the release's, which CMake works out
+# (packaging/Release.cmake); the resource compiler reads it while building.
 package: deps
 	umask 022 && cd $(PACKAGE_SOURCE) && \
-	export SOURCE_DATE_EPOCH=$(PACKAGE_EPOCH) DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \
+	export DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALLASTRO_WERROR=ON \
 	    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	    "-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS) $(PACKAGE_HARDENING) -ffile-prefix-map=$(PACKAGE_BUILD)=." \
 	    "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)" && \
+	export SOURCE_DATE_EPOCH=$$(cat $(PACKAGE_BUILD)/source-date-epoch) && \
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target pallastro && \
 	cd $(PACKAGE_BUILD) && rm -f pallastro_*.deb && cpack --config CPackConfig.cmake
 	@ls -1 $(PACKAGE_BUILD)/pallastro_*.deb

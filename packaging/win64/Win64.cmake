@@ -54,19 +54,10 @@ add_custom_command(
     COMMENT "Gathering the licences of what the Windows folder bundles"
     VERBATIM)
 
-# Every date in the packages is that of the last commit, and the notice names
-# the commit: two builds of one commit give the same bytes. Both are on the
-# command line, so a new commit lays the folder out again.
-if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
-    set(PALLASTRO_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
-else()
-    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-                    OUTPUT_VARIABLE PALLASTRO_SOURCE_DATE_EPOCH
-                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
-if(NOT PALLASTRO_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "No date for the packages: set SOURCE_DATE_EPOCH or build from a git checkout")
-endif()
+# Every date in the packages is the release's (packaging/Release.cmake),
+# and the notice names the commit: two builds of one commit give the same
+# bytes. Both are on the command line, so a new commit lays the folder out
+# again.
 execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse HEAD
                 OUTPUT_VARIABLE source_commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 if(source_commit)

@@ -29,10 +29,9 @@ WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-
 
 .PHONY: windows-deps windows-configure windows test-windows reproducible
 
-# Every date in the Windows packages is the last commit's; the Qt resource
-# compiler and strip read it from the environment.
-WINDOWS_SOURCE_DATE_EPOCH := $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%ct 2>/dev/null))
-windows-configure windows test-windows: export SOURCE_DATE_EPOCH := $(WINDOWS_SOURCE_DATE_EPOCH)
+# Every date in the Windows packages is the release's, which CMake works out
+# (packaging/Release.cmake); the Qt resource compiler reads it while building.
+windows-build = SOURCE_DATE_EPOCH=$$(cat $(WINDOWS_BUILD)/source-date-epoch) cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # Listed in SHA256SUMS when it exists (looked for when the list is written),
 # in the build folder or the package's own (BUILD_PACKAGE) when there is one.
@@ -56,12 +55,12 @@ windows-configure: windows-deps
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tests/wine/wine-run.sh
 
 windows: windows-configure
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-build) --target windows-dist
 	$(windows-checksums)
 
 test-windows: windows-configure
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-build)
+	$(windows-build) --target windows-dist
 	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
 
