@@ -67,11 +67,10 @@ file(CONFIGURE OUTPUT ${deb}/changelog @ONLY CONTENT
 execute_process(COMMAND gzip -9nkf ${deb}/changelog COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${deb}/changelog.gz DESTINATION ${PALLASTRO_DOC_DIR})
 
-# The copyright file says what the source tree says, file by file: it is
-# made from the tree's licence data (reuse) whenever the tree is installed.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# The copyright file says what the source tree says: it is made from the
+# tree's .reuse/dep5 and licence texts whenever the tree is installed.
 install(CODE "
-    execute_process(COMMAND \"${Python3_EXECUTABLE}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
+    execute_process(COMMAND \"${PALLASTRO_PYTHON}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
                             --root \"${PROJECT_SOURCE_DIR}\"
                             --name \"${PALLASTRO_NAME}\"
                             --contact \"${CPACK_PACKAGE_CONTACT}\"

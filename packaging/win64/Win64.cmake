@@ -35,7 +35,6 @@ endforeach()
 # sources themselves (the Qt source package the Qt DLLs were built from, the
 # copyright files of the MinGW runtime's Debian packages), and that Qt source
 # as one archive to ship beside the packages.
-find_program(PALLASTRO_PYTHON NAMES python3 REQUIRED)
 set(licences_dir "${CMAKE_BINARY_DIR}/licences")
 add_custom_command(
     OUTPUT ${licences_dir}/components.json ${PALLASTRO_QT_SOURCE_ARCHIVE}
