@@ -57,15 +57,10 @@ add_custom_command(
 # and the notice names the commit: two builds of one commit give the same
 # bytes. Both are on the command line, so a new commit lays the folder out
 # again.
-execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse HEAD
+execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} describe --always --abbrev=40 --exclude=*
+                        "--dirty= with local changes"
                 OUTPUT_VARIABLE source_commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-if(source_commit)
-    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} status --porcelain --untracked-files=no
-                    OUTPUT_VARIABLE source_changes OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    if(source_changes)
-        string(APPEND source_commit " with local changes")
-    endif()
-else()
+if(NOT source_commit)
     set(source_commit "unknown")
 endif()
 

@@ -37,7 +37,10 @@ windows-build = SOURCE_DATE_EPOCH=$$(cat $(WINDOWS_BUILD)/source-date-epoch) cma
 # Listed in SHA256SUMS when it exists (looked for when the list is written),
 # in the build folder or the package's own (BUILD_PACKAGE) when there is one.
 DEB_PACKAGES ?= $(wildcard $(addsuffix /pallastro_*.deb,$(BUILD) $(BUILD_PACKAGE)))
-windows-checksums = packaging/checksums.sh $(WINDOWS_BUILD)/SHA256SUMS $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES)
+# By file name alone, so that a download is checked wherever it was saved.
+windows-checksums = for f in $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES); do \
+	    (cd $$(dirname $$f) && sha256sum $$(basename $$f)) || exit 1; done >$(WINDOWS_BUILD)/SHA256SUMS && \
+	LC_ALL=C sort -k2 -o $(WINDOWS_BUILD)/SHA256SUMS $(WINDOWS_BUILD)/SHA256SUMS && cat $(WINDOWS_BUILD)/SHA256SUMS
 
 windows-deps:
 	$(call install-missing,$(WINDOWS_PACKAGES))
