@@ -7,9 +7,10 @@
 #                       Pallastro-<version>-win64.zip and the installer
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
-#   make reproducible   the .deb, the zip and the installer built twice, from
-#                       two fresh clones of the current commit at two times,
-#                       and compared byte for byte (diffoscope on a difference)
+#   make reproducible   the .deb, the zip and the installer built twice by
+#                       reprotest, from a fresh clone of the current commit,
+#                       the second time with everything varied that it can
+#                       vary here, and compared (diffoscope on a difference)
 #
 # Both leave SHA256SUMS beside the zip and the installer: their checksums,
 # the Qt source archive's, and the .deb's when `make package` has built one.
@@ -68,12 +69,34 @@ test-windows: windows-configure
 	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
 
-# Not part of CI: it builds everything twice. REPRODUCIBLE_PARTS picks among
-# deb and windows; REPRODUCIBLE_OUT keeps both builds' packages, their
-# SHA256SUMS and diffoscope's report of any difference.
-REPRODUCIBLE_PARTS ?= deb windows
-REPRODUCIBLE_OUT   ?= build-reproducible
+# Not part of CI: it builds everything twice. reprotest builds a fresh clone
+# of the current commit twice, the second time varying all it can vary here:
+# the build path, the time (faketime), the time zone, the locale (an Estonian
+# one, from locales-all), the umask, the order of directory entries
+# (disorderfs), HOME, the host and domain names, the kernel and the CPUs the
+# build sees, address-space randomisation, PATH and the environment. Not the
+# user: reprotest mounts disorderfs as that user, and FUSE is root's alone on
+# the machines this was made on. Both builds take the cached Qt for Windows
+# (PALLASTRO_CACHE, as HOME changes), built beforehand. REPRODUCIBLE_PARTS
+# picks among deb and windows; REPRODUCIBLE_OUT keeps both builds' packages
+# and diffoscope's report of any difference.
+REPRODUCIBLE_PARTS    ?= deb windows
+REPRODUCIBLE_OUT      ?= build-reproducible
+REPRODUCIBLE_PACKAGES := git reprotest diffoscope-minimal disorderfs faketime locales-all
+reproducible-make-deb      := package
+reproducible-make-windows  := windows
+reproducible-files-deb     := build-package/*.deb
+reproducible-files-windows := build-windows/*.zip build-windows/*-setup.exe build-windows/*-source.tar
+reproducible-windows       := $(filter windows,$(REPRODUCIBLE_PARTS))
 
-reproducible:
-	$(call install-missing,git diffoscope)
-	packaging/reproducible.sh --out $(REPRODUCIBLE_OUT) --parts "$(REPRODUCIBLE_PARTS)" --jobs $(JOBS)
+reproducible: deps $(if $(reproducible-windows),windows-deps)
+	$(call install-missing,$(REPRODUCIBLE_PACKAGES))
+	@git diff --quiet HEAD || echo "note: the changes not committed are not built"
+	rm -rf $(REPRODUCIBLE_OUT)
+	source=$$(mktemp -d) && trap 'rm -rf "$$source"' EXIT && git clone -q . "$$source" && \
+	$(if $(reproducible-windows),cache=$$(dirname "$$(packaging/win64/build-qt.sh)") && \
+	    packaging/win64/build-qt.sh --source >/dev/null &&) \
+	reprotest --verbosity 1 --variations=+all,-user_group --store-dir $(REPRODUCIBLE_OUT) \
+	    --source-root "$$source" \
+	    "$(if $(reproducible-windows),PALLASTRO_CACHE=$$cache) make $(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-make-$(p))) JOBS=$(JOBS)" \
+	    "$(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-files-$(p)))"
