@@ -46,6 +46,7 @@ add_custom_command(
             --out ${licences_dir}
             --archive ${PALLASTRO_QT_SOURCE_ARCHIVE}
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/licences.py
+            ${CMAKE_CURRENT_LIST_DIR}/notices
             ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh
             ${PALLASTRO_QT_DSC}
             ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
@@ -84,6 +85,7 @@ add_custom_command(
     DEPENDS pallastro
             ${CMAKE_CURRENT_LIST_DIR}/dist.sh
             ${CMAKE_CURRENT_LIST_DIR}/licences.py
+            ${CMAKE_CURRENT_LIST_DIR}/notices
             ${CMAKE_CURRENT_LIST_DIR}/pallastro.nsi
             ${PALLASTRO_ICON_DIR}/pallastro.ico
             ${licences_dir}/components.json
