@@ -77,7 +77,9 @@ test-windows: windows-configure
 # build sees, address-space randomisation, PATH and the environment. Not the
 # user: reprotest mounts disorderfs as that user, and FUSE is root's alone on
 # the machines this was made on. Both builds take the cached Qt for Windows
-# (PALLASTRO_CACHE, as HOME changes), built beforehand. REPRODUCIBLE_PARTS
+# (PALLASTRO_CACHE, as HOME changes), built beforehand. libfaketime fails
+# the utime(NULL) that dpkg-source calls when it unpacks the Qt source,
+# unless it fakes file times as well (FAKE_UTIME). REPRODUCIBLE_PARTS
 # picks among deb and windows; REPRODUCIBLE_OUT keeps both builds' packages
 # and diffoscope's report of any difference.
 REPRODUCIBLE_PARTS    ?= deb windows
@@ -98,5 +100,5 @@ reproducible: deps $(if $(reproducible-windows),windows-deps)
 	    packaging/win64/build-qt.sh --source >/dev/null &&) \
 	reprotest --verbosity 1 --variations=+all,-user_group --store-dir $(REPRODUCIBLE_OUT) \
 	    --source-root "$$source" \
-	    "$(if $(reproducible-windows),PALLASTRO_CACHE=$$cache) make $(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-make-$(p))) JOBS=$(JOBS)" \
+	    "$(if $(reproducible-windows),PALLASTRO_CACHE=$$cache FAKE_UTIME=1) make $(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-make-$(p))) JOBS=$(JOBS)" \
 	    "$(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-files-$(p)))"
