@@ -12,11 +12,12 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # scenarios read the program over AT-SPI on a D-Bus session of their own, one
 # of them through Orca, which speaks with espeak-ng (without it,
 # speech-dispatcher has no voice and will not start); reuse checks every
-# file's licence and copyright.
+# file's licence and copyright, and python3-debian reads .reuse/dep5 into the
+# installed copyright file.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
-            libxtst-dev libxdamage-dev reuse \
+            libxtst-dev libxdamage-dev reuse python3-debian \
             orca speech-dispatcher speech-dispatcher-espeak-ng
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does

@@ -36,10 +36,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # whatever the umask of the one who builds.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# CPack dates every member of the package by SOURCE_DATE_EPOCH when it is
-# set; a `cpack` run by hand gets the release's date from this file too.
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/CPackDate.cmake.in
-               ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake @ONLY)
+# CPack dates every member of the package by SOURCE_DATE_EPOCH, which it
+# reads from its environment: cpack reads this file before it packs.
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake
+     CONTENT "set(ENV{SOURCE_DATE_EPOCH} ${PALLASTRO_SOURCE_DATE_EPOCH})\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake)
 
 # The package's program is stripped as Debian strips its own, of the
@@ -67,11 +67,10 @@ file(CONFIGURE OUTPUT ${deb}/changelog @ONLY CONTENT
 execute_process(COMMAND gzip -9nkf ${deb}/changelog COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${deb}/changelog.gz DESTINATION ${PALLASTRO_DOC_DIR})
 
-# The copyright file says what the source tree says, file by file: it is
-# made from the tree's licence data (reuse) whenever the tree is installed.
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# The copyright file says what the source tree says: it is made from the
+# tree's .reuse/dep5 and licence texts whenever the tree is installed.
 install(CODE "
-    execute_process(COMMAND \"${Python3_EXECUTABLE}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
+    execute_process(COMMAND \"${PALLASTRO_PYTHON}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
                             --root \"${PROJECT_SOURCE_DIR}\"
                             --name \"${PALLASTRO_NAME}\"
                             --contact \"${CPACK_PACKAGE_CONTACT}\"

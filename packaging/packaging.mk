@@ -9,12 +9,14 @@
 #                       and hardening-check on the packaged program
 #   make bench          start-up time and memory, and the time each window
 #                       switch takes to paint, of Pallastro against a minimal
-#                       Qt Widgets program; BENCH_RUNS runs of each (at least 15)
+#                       Qt Widgets program; BENCH_RUNS runs of each (at least 15),
+#                       every run kept in BENCH_RECORD
 #
 # `make -C TREE package BUILD_PACKAGE=/some/folder` builds the package of
 # TREE in that folder; two such builds of one commit give the same bytes.
 
-BENCH_RUNS ?= 15
+BENCH_RUNS   ?= 15
+BENCH_RECORD ?= $(BUILD)/bench
 
 .PHONY: package check-package bench
 
@@ -25,9 +27,6 @@ PACKAGE_SOURCE := $(patsubst %/,%,$(dir $(abspath $(lastword $(MAKEFILE_LIST))/.
 BUILD_PACKAGE  ?= build-package
 PACKAGE_BUILD   = $(abspath $(BUILD_PACKAGE))
 
-# Every date in the package is the last commit's, unless the caller gives one.
-PACKAGE_EPOCH = $(or $(SOURCE_DATE_EPOCH),$(shell git -C $(PACKAGE_SOURCE) log -1 --format=%ct))
-
 # Flags as Debian builds its own packages with, from dpkg-buildflags.
 # Debian 12's dpkg-buildflags knows neither stack-clash nor control-flow
 # protection (Debian 13's adds both under hardening=+all), so they are
@@ -36,16 +35,28 @@ PACKAGE_OPTIONS   := hardening=+all reproducible=+all
 PACKAGE_HARDENING := -fstack-clash-protection -fcf-protection
 
 # CPack gives the members of the .deb archive the mode the umask leaves.
+# Every date in the package is the release's, which CMake works out
+# (packaging/Release.cmake); the resource compiler reads it while building.
 package: deps
 	umask 022 && cd $(PACKAGE_SOURCE) && \
-	export SOURCE_DATE_EPOCH=$(PACKAGE_EPOCH) DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \
+	export DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPALLASTRO_WERROR=ON \
 	    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	    "-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS) $(PACKAGE_HARDENING) -ffile-prefix-map=$(PACKAGE_BUILD)=." \
 	    "-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)" && \
+	export SOURCE_DATE_EPOCH=$$(cat $(PACKAGE_BUILD)/source-date-epoch) && \
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target pallastro && \
 	cd $(PACKAGE_BUILD) && rm -f pallastro_*.deb && cpack --config CPackConfig.cmake
 	@ls -1 $(PACKAGE_BUILD)/pallastro_*.deb
+
+# The helpers are built outside the normal build (bench/CMakeLists.txt).
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pallastro pallastro_bench_minimal pallastro_mapwait pallastro_switchwait
+	mkdir -p $(BENCH_RECORD)
+	bench/startup.sh -n $(BENCH_RUNS) -r $(BENCH_RECORD)/startup-runs.txt \
+	    $(BUILD)/pallastro $(BUILD)/bench/pallastro_bench_minimal $(BUILD)/bench/pallastro_mapwait
+	bench/switch.sh -n $(BENCH_RUNS) -r $(BENCH_RECORD)/switch-runs.txt \
+	    $(BUILD)/pallastro $(BUILD)/bench/pallastro_bench_minimal $(BUILD)/bench/pallastro_switchwait
 
 # Debian's checks on the package: lintian, hardening-check (devscripts)
 # and readelf (binutils).

@@ -35,7 +35,6 @@ endforeach()
 # sources themselves (the Qt source package the Qt DLLs were built from, the
 # copyright files of the MinGW runtime's Debian packages), and that Qt source
 # as one archive to ship beside the packages.
-find_program(PALLASTRO_PYTHON NAMES python3 REQUIRED)
 set(licences_dir "${CMAKE_BINARY_DIR}/licences")
 add_custom_command(
     OUTPUT ${licences_dir}/components.json ${PALLASTRO_QT_SOURCE_ARCHIVE}
@@ -47,6 +46,7 @@ add_custom_command(
             --out ${licences_dir}
             --archive ${PALLASTRO_QT_SOURCE_ARCHIVE}
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/licences.py
+            ${CMAKE_CURRENT_LIST_DIR}/notices
             ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh
             ${PALLASTRO_QT_DSC}
             ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt
@@ -54,28 +54,14 @@ add_custom_command(
     COMMENT "Gathering the licences of what the Windows folder bundles"
     VERBATIM)
 
-# Every date in the packages is that of the last commit, and the notice names
-# the commit: two builds of one commit give the same bytes. Both are on the
-# command line, so a new commit lays the folder out again.
-if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
-    set(PALLASTRO_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
-else()
-    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} log -1 --format=%ct
-                    OUTPUT_VARIABLE PALLASTRO_SOURCE_DATE_EPOCH
-                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-endif()
-if(NOT PALLASTRO_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "No date for the packages: set SOURCE_DATE_EPOCH or build from a git checkout")
-endif()
-execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} rev-parse HEAD
+# Every date in the packages is the release's (packaging/Release.cmake),
+# and the notice names the commit: two builds of one commit give the same
+# bytes. Both are on the command line, so a new commit lays the folder out
+# again.
+execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} describe --always --abbrev=40 --exclude=*
+                        "--dirty= with local changes"
                 OUTPUT_VARIABLE source_commit OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-if(source_commit)
-    execute_process(COMMAND git -C ${PROJECT_SOURCE_DIR} status --porcelain --untracked-files=no
-                    OUTPUT_VARIABLE source_changes OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    if(source_changes)
-        string(APPEND source_commit " with local changes")
-    endif()
-else()
+if(NOT source_commit)
     set(source_commit "unknown")
 endif()
 
@@ -99,6 +85,7 @@ add_custom_command(
     DEPENDS pallastro
             ${CMAKE_CURRENT_LIST_DIR}/dist.sh
             ${CMAKE_CURRENT_LIST_DIR}/licences.py
+            ${CMAKE_CURRENT_LIST_DIR}/notices
             ${CMAKE_CURRENT_LIST_DIR}/pallastro.nsi
             ${PALLASTRO_ICON_DIR}/pallastro.ico
             ${licences_dir}/components.json

@@ -111,7 +111,8 @@ size_kb=$(find "$folder" -type f -printf '%s\n' | awk '{ s += $1 } END { printf 
 rm -f "$setup"
 "$MAKENSIS" -V2 -NOCD \
     "-DPRODUCT=$product" "-DVERSION=$version" "-DOUTFILE=$setup" "-DICON=$icon" \
-    "-DFILES=$list" "-DSIZE_KB=$size_kb" "-DLICENSE=$licence_page" "$script"
+    "-DFILES=$list" "-DSIZE_KB=$size_kb" "-DLICENSE=$licence_page" \
+    "-DLEGAL_COPYRIGHT=$(sed -n 's/^Installer: //p' "$here/notices")" "$script"
 
 echo "$folder: $(du -sh "$folder" | cut -f1)"
 echo "$zipfile: $(du -h "$zipfile" | cut -f1)"

@@ -20,7 +20,8 @@
         program files NAME (pallastro.exe, platforms/qwindows.dll) is, under
         which licence, where its texts are, and where the Qt source is.
 
-Only the standard library; the unpacking is dpkg-source's.
+The .dsc is read with python3-debian; dpkg-source unpacks the source and
+checks it against the .dsc.
 """
 
 import argparse
@@ -33,6 +34,16 @@ import subprocess
 import sys
 import tarfile
 import tempfile
+import textwrap
+
+from debian.deb822 import Deb822, Dsc
+
+# The notices the packages quote (the credit FreeType's licence asks for,
+# Qt's and Pallastro's own) are kept in a file of their own, beside this one,
+# whose licence reuse reads from notices.license.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "notices"),
+          encoding="utf-8") as f:
+    NOTICES = {key: " ".join(value.split()) for key, value in Deb822(f).items()}
 
 # Every entry of qtbase's qt_attribution.json files is decided on here, so
 # that a new Qt source with new third-party code stops the build until
@@ -88,8 +99,8 @@ NOT_SHIPPED = {
     "android-native-style": "Android only",
     "android-gradle-wrapper": "Android only",
     "forkfd": "Unix only",
-    "libpsl": "Qt Network, not built",
-    "psl": "Qt Network, not built",
+    "libpsl": "Qt Network, not shipped",
+    "psl": "Qt Network, not shipped",
     "pixman": "ARM only",
     "vera_font": "WebAssembly only",
     "dejayvu": "WebAssembly only",
@@ -121,14 +132,10 @@ EXTRA_FILES = {
     "freetype": ["docs/FTL.TXT", "docs/GPLv2.TXT"],
 }
 
-# reuse would read the notices below as this file's own.
-# REUSE-IgnoreStart
 # The credit FreeType's licence asks for in the documentation.
 EXTRA_NOTES = {
-    "freetype": "Portions of this software are copyright (C) The FreeType Project "
-                "(www.freetype.org). All rights reserved.",
+    "freetype": NOTICES["FreeType"],
 }
-# REUSE-IgnoreEnd
 
 # Qt itself: qtbase's files carry "LGPL-3.0-only OR GPL-2.0-only OR
 # GPL-3.0-only" (besides Qt's commercial licence).
@@ -154,30 +161,6 @@ def copy_text(source, target):
     shutil.copyfile(source, target)
 
 
-def read_dsc(dsc):
-    """The files a .dsc lists, in its order, with their SHA-256."""
-    files, section = [], None
-    with open(dsc, encoding="utf-8") as f:
-        for line in f:
-            if not line.startswith(" "):
-                section = line.split(":", 1)[0]
-                continue
-            if section == "Checksums-Sha256":
-                digest, _size, name = line.split()
-                files.append((name, digest))
-    if not files:
-        fail(f"{dsc} lists no files")
-    return files
-
-
-def sha256(path):
-    h = hashlib.sha256()
-    with open(path, "rb") as f:
-        for block in iter(lambda: f.read(1 << 20), b""):
-            h.update(block)
-    return h.hexdigest()
-
-
 def attributions(root):
     """Every qt_attribution.json entry of the source, with its folder."""
     entries = []
@@ -197,8 +180,6 @@ def one_line(text):
     return " ".join(str(text).split())
 
 
-# reuse would read the notices below as this file's own.
-# REUSE-IgnoreStart
 def copyright_lines(text):
     """One line per holder: a line that does not start a new notice continues
     the one before it."""
@@ -213,7 +194,6 @@ def copyright_lines(text):
             lines.append(line)
     return lines
 
-# REUSE-IgnoreEnd
 
 def debian_package(path):
     """The installed Debian package that holds PATH: name, source and version."""
@@ -237,14 +217,16 @@ def gather(args):
     if len(dscs) != 1:
         fail(f"expected one .dsc in {args.qt_source}, found {dscs}")
     dsc = os.path.join(args.qt_source, dscs[0])
-    package_files = [(dscs[0], sha256(dsc))] + read_dsc(dsc)
-    for name, digest in package_files[1:]:
-        if sha256(os.path.join(args.qt_source, name)) != digest:
-            fail(f"{name} does not match its .dsc")
+    with open(dsc, "rb") as f:
+        package_files = [(dscs[0], hashlib.file_digest(f, "sha256").hexdigest())]
+        f.seek(0)
+        package_files += [(entry["name"], entry["sha256"]) for entry in Dsc(f)["Checksums-Sha256"]]
 
     with tempfile.TemporaryDirectory(prefix="pallastro-qt-source-") as tmp:
         src = os.path.join(tmp, "src")
-        subprocess.run(["dpkg-source", "--no-check", "-q", "-x", dsc, src], check=True,
+        # dpkg-source checks every file against the .dsc's checksums; the
+        # signature needs Debian's keyring, which a build machine lacks.
+        subprocess.run(["dpkg-source", "-q", "-x", dsc, src], check=True,
                        stdout=subprocess.DEVNULL)
         components = qt_texts(src, licences)
         qt = qt_source_facts(src, dscs[0], package_files, args.build_qt)
@@ -378,24 +360,15 @@ def write_archive(archive, folder, names, date):
     os.replace(partial, archive)
 
 
-def wrap(text, indent="", width=78):
-    words, lines, line = text.split(), [], indent
-    for word in words:
-        if len(line) + len(word) + (0 if line == indent else 1) > width and line != indent:
-            lines.append(line)
-            line = indent
-        line += ("" if line == indent else " ") + word
-    if line != indent:
-        lines.append(line)
-    return "\n".join(lines)
+def wrap(text, indent=""):
+    return textwrap.fill(text, 78, initial_indent=indent, subsequent_indent=indent,
+                         break_long_words=False, break_on_hyphens=False)
 
 
 def win(path):
     return path.replace("/", "\\")
 
 
-# reuse would read the notices below as this file's own.
-# REUSE-IgnoreStart
 def notice(args):
     with open(args.components, encoding="utf-8") as f:
         data = json.load(f)
@@ -417,7 +390,7 @@ def notice(args):
         p.append("")
 
     p += [f"{args.product} {args.version} for 64-bit Windows", ""]
-    para(f"Copyright 2026 The {args.product} authors.")
+    para(NOTICES["Pallastro"])
     para(f"{args.product} is free software: you can redistribute it and/or modify it under "
          "the terms of the GNU General Public License as published by the Free Software "
          "Foundation, either version 3 of the License, or (at your option) any later "
@@ -432,7 +405,7 @@ def notice(args):
     p += ["Qt", "--", ""]
     para(f"{', '.join(win(f) for f in qt_files[:-1])} and {win(qt_files[-1])} are "
          f"Qt {qt['upstream']} "
-         "(its qtbase module), Copyright (C) The Qt Company Ltd. and other contributors, "
+         f"(its qtbase module), {NOTICES['Qt']}, "
          "used under the GNU Lesser General Public License version 3 "
          "(LICENSES\\Qt\\LGPL-3.0-only.txt, which adds to the GNU General Public License "
          "version 3 in LICENSES\\Qt\\GPL-3.0-only.txt). Qt is also offered under the GNU "
@@ -493,7 +466,6 @@ def notice(args):
     with open(args.out, "w", encoding="utf-8") as f:
         f.write("\n".join(p).rstrip("\n") + "\n")
 
-# REUSE-IgnoreEnd
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])

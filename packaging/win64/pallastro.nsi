@@ -32,10 +32,7 @@ VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
-; reuse would read the text below as a copyright notice of this file.
-; REUSE-IgnoreStart
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright ${PRODUCT}"
-; REUSE-IgnoreEnd
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${LEGAL_COPYRIGHT}"
 
 !include "MUI2.nsh"
 !include "${FILES}"

@@ -7,9 +7,10 @@
 #                       Pallastro-<version>-win64.zip and the installer
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
-#   make reproducible   the .deb, the zip and the installer built twice, from
-#                       two fresh clones of the current commit at two times,
-#                       and compared byte for byte (diffoscope on a difference)
+#   make reproducible   the .deb, the zip and the installer built twice by
+#                       reprotest, from a fresh clone of the current commit,
+#                       the second time with everything varied that it can
+#                       vary here, and compared (diffoscope on a difference)
 #
 # Both leave SHA256SUMS beside the zip and the installer: their checksums,
 # the Qt source archive's, and the .deb's when `make package` has built one.
@@ -20,24 +21,27 @@
 WINDOWS_BUILD ?= build-windows
 
 # The cross compiler, the Qt host tools and the Qt source's needs, the
-# packaging tools, and Wine with an X server to run the tests under (xclip
-# reads message texts off the clipboard, python3 edits exported registry files).
+# packaging tools (python3-debian reads the Qt source's .dsc), and Wine with an
+# X server to run the tests under (xclip reads message texts off the
+# clipboard, python3 edits exported registry files).
 WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools \
                     qt6-base-dev qt6-base-dev-tools libgl-dev dpkg-dev xz-utils \
-                    nsis zip wine wine64 \
+                    nsis zip python3-debian wine wine64 \
                     xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
 
 .PHONY: windows-deps windows-configure windows test-windows reproducible
 
-# Every date in the Windows packages is the last commit's; the Qt resource
-# compiler and strip read it from the environment.
-WINDOWS_SOURCE_DATE_EPOCH := $(or $(SOURCE_DATE_EPOCH),$(shell git log -1 --format=%ct 2>/dev/null))
-windows-configure windows test-windows: export SOURCE_DATE_EPOCH := $(WINDOWS_SOURCE_DATE_EPOCH)
+# Every date in the Windows packages is the release's, which CMake works out
+# (packaging/Release.cmake); the Qt resource compiler reads it while building.
+windows-build = SOURCE_DATE_EPOCH=$$(cat $(WINDOWS_BUILD)/source-date-epoch) cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # Listed in SHA256SUMS when it exists (looked for when the list is written),
 # in the build folder or the package's own (BUILD_PACKAGE) when there is one.
 DEB_PACKAGES ?= $(wildcard $(addsuffix /pallastro_*.deb,$(BUILD) $(BUILD_PACKAGE)))
-windows-checksums = packaging/checksums.sh $(WINDOWS_BUILD)/SHA256SUMS $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES)
+# By file name alone, so that a download is checked wherever it was saved.
+windows-checksums = for f in $$(cat $(WINDOWS_BUILD)/packages.txt) $(DEB_PACKAGES); do \
+	    (cd $$(dirname $$f) && sha256sum $$(basename $$f)) || exit 1; done >$(WINDOWS_BUILD)/SHA256SUMS && \
+	LC_ALL=C sort -k2 -o $(WINDOWS_BUILD)/SHA256SUMS $(WINDOWS_BUILD)/SHA256SUMS && cat $(WINDOWS_BUILD)/SHA256SUMS
 
 windows-deps:
 	$(call install-missing,$(WINDOWS_PACKAGES))
@@ -56,21 +60,48 @@ windows-configure: windows-deps
 	    -DCMAKE_CROSSCOMPILING_EMULATOR=$(CURDIR)/tests/wine/wine-run.sh
 
 windows: windows-configure
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-build) --target windows-dist
 	$(windows-checksums)
 
 test-windows: windows-configure
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS) --target windows-dist
+	$(windows-build)
+	$(windows-build) --target windows-dist
 	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
 
-# Not part of CI: it builds everything twice. REPRODUCIBLE_PARTS picks among
-# deb and windows; REPRODUCIBLE_OUT keeps both builds' packages, their
-# SHA256SUMS and diffoscope's report of any difference.
-REPRODUCIBLE_PARTS ?= deb windows
-REPRODUCIBLE_OUT   ?= build-reproducible
+# Not part of CI: it builds everything twice. reprotest builds a fresh clone
+# of the current commit twice, the second time varying all it can vary here:
+# the build path, the time (faketime), the time zone, the locale (an Estonian
+# one, from locales-all), the umask, the order of directory entries
+# (disorderfs), HOME, the host and domain names, the kernel and the CPUs the
+# build sees, address-space randomisation, PATH and the environment. Not the
+# user: reprotest mounts disorderfs as that user, and FUSE is root's alone on
+# the machines this was made on. Both builds take the cached Qt for Windows
+# (PALLASTRO_CACHE, as HOME changes), built beforehand. Nor the time when the
+# Windows part is built: under Debian 12's libfaketime, Perl's utime(undef)
+# fails (EINVAL), and dpkg-source calls it to unpack the Qt source; with
+# FAKE_UTIME it works, but the dates dist.sh sets move by the offset
+# faked. REPRODUCIBLE_PARTS=deb varies the time. REPRODUCIBLE_PARTS
+# picks among deb and windows; REPRODUCIBLE_OUT keeps both builds' packages
+# and diffoscope's report of any difference.
+REPRODUCIBLE_PARTS    ?= deb windows
+REPRODUCIBLE_OUT      ?= build-reproducible
+REPRODUCIBLE_PACKAGES := git reprotest diffoscope-minimal disorderfs faketime locales-all
+reproducible-make-deb      := package
+reproducible-make-windows  := windows
+reproducible-files-deb     := build-package/*.deb
+reproducible-files-windows := build-windows/*.zip build-windows/*-setup.exe build-windows/*-source.tar
+reproducible-windows       := $(filter windows,$(REPRODUCIBLE_PARTS))
+comma := ,
 
-reproducible:
-	$(call install-missing,git diffoscope)
-	packaging/reproducible.sh --out $(REPRODUCIBLE_OUT) --parts "$(REPRODUCIBLE_PARTS)" --jobs $(JOBS)
+reproducible: deps $(if $(reproducible-windows),windows-deps)
+	$(call install-missing,$(REPRODUCIBLE_PACKAGES))
+	@git diff --quiet HEAD || echo "note: the changes not committed are not built"
+	rm -rf $(REPRODUCIBLE_OUT)
+	source=$$(mktemp -d) && trap 'rm -rf "$$source"' EXIT && git clone -q . "$$source" && \
+	$(if $(reproducible-windows),cache=$$(dirname "$$(packaging/win64/build-qt.sh)") && \
+	    packaging/win64/build-qt.sh --source >/dev/null &&) \
+	reprotest --verbosity 1 --variations=+all,-user_group$(if $(reproducible-windows),$(comma)-time) --store-dir $(REPRODUCIBLE_OUT) \
+	    --source-root "$$source" \
+	    "$(if $(reproducible-windows),PALLASTRO_CACHE=$$cache) make $(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-make-$(p))) JOBS=$(JOBS)" \
+	    "$(foreach p,$(REPRODUCIBLE_PARTS),$(reproducible-files-$(p)))"
