@@ -25,19 +25,22 @@ import pyatspi
 from gi.repository import GLib
 
 
-def application(pid, limit=20.0):
+def application(pid, ready=None, what="and combo boxes ", limit=20.0):
+    """The program with process pid on the accessibility bus, once ready(app)
+    holds (by default: it shows combo boxes); exits 2 when it does not."""
+    ready = ready or combo_boxes
     deadline = time.monotonic() + limit
     while time.monotonic() < deadline:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
             try:
-                if app is not None and app.get_process_id() == pid and combo_boxes(app):
+                if app is not None and app.get_process_id() == pid and ready(app):
                     return app
             except Exception:
                 pass  # an application that ends while it is being read
         time.sleep(0.2)
-    print(f"no program with process {pid} and combo boxes on the accessibility bus", file=sys.stderr)
+    print(f"no program with process {pid} {what}on the accessibility bus", file=sys.stderr)
     sys.exit(2)
 
 

@@ -38,6 +38,8 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 import pyatspi  # noqa: E402
 
+import atspi_lists  # noqa: E402  (beside this script)
+
 TIMEOUT = float(os.environ.get("PALLASTRO_ATSPI_TIMEOUT", "5"))
 # The whole run: a stuck D-Bus call that the library's own timeout did not
 # end still ends here, with the Python stack of where it was.
@@ -89,22 +91,11 @@ def ask(what, call, *args):
         raise
 
 
-def application(pid, limit=20.0):
-    deadline = time.monotonic() + limit
-    while time.monotonic() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            try:
-                if app is not None and app.get_process_id() == pid and app.childCount > 0:
-                    # States and names as they are now, not as first seen.
-                    app.setCacheMask(pyatspi.cache.NONE)
-                    return app
-            except Exception:
-                pass  # an application that ends while it is being read
-        time.sleep(0.2)
-    print(f"no program with process {pid} on the accessibility bus", file=sys.stderr)
-    sys.exit(2)
+def application(pid):
+    app = atspi_lists.application(pid, ready=lambda found: found.childCount > 0, what="")
+    # States and names as they are now, not as first seen.
+    app.setCacheMask(pyatspi.cache.NONE)
+    return app
 
 
 def states(node):
