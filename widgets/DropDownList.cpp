@@ -9,8 +9,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QProxyStyle>
 #include <QStyleOptionComboBox>
 #include <QTimer>
@@ -117,10 +117,11 @@ bool DropDownList::searchTyped(QKeyEvent *event)
 
 void DropDownList::forgetHiddenChoice()
 {
-    // QComboBox finds a typed entry through its hidden pop-up, whose current
-    // entry then claims the focus to assistive technology although nothing of
-    // the pop-up shows. The pop-up is given the list's entry again whenever
-    // it opens or is searched.
+    // A current entry of the hidden pop-up claims the focus to assistive
+    // technology although nothing of the pop-up shows: one is left behind
+    // when the pop-up closes, and by QComboBox's own search through it (the
+    // typed keys searchTyped leaves to it). The pop-up takes the list's entry
+    // again when it opens.
     if (!view()->isVisible() && view()->selectionModel())
         view()->selectionModel()->clearCurrentIndex();
 }
