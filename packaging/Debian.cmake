@@ -70,7 +70,7 @@ install(FILES ${deb}/changelog.gz DESTINATION ${PALLASTRO_DOC_DIR})
 # The copyright file says what the source tree says: it is made from the
 # tree's .reuse/dep5 and licence texts whenever the tree is installed.
 install(CODE "
-    execute_process(COMMAND \"${PALLASTRO_PYTHON}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
+    execute_process(COMMAND \"${PALLASTRO_DEBIAN_PYTHON}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
                             --root \"${PROJECT_SOURCE_DIR}\"
                             --name \"${PALLASTRO_NAME}\"
                             --contact \"${CPACK_PACKAGE_CONTACT}\"

@@ -38,7 +38,7 @@ endforeach()
 set(licences_dir "${CMAKE_BINARY_DIR}/licences")
 add_custom_command(
     OUTPUT ${licences_dir}/components.json ${PALLASTRO_QT_SOURCE_ARCHIVE}
-    COMMAND ${PALLASTRO_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/licences.py gather
+    COMMAND ${PALLASTRO_DEBIAN_PYTHON} ${CMAKE_CURRENT_LIST_DIR}/licences.py gather
             --qt-source ${PALLASTRO_QT_SOURCE_DIR}
             --build-qt ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh
             --own-licences ${PROJECT_SOURCE_DIR}/LICENSES
@@ -69,7 +69,7 @@ add_custom_command(
     OUTPUT ${PALLASTRO_DIST_ZIP} ${PALLASTRO_SETUP}
     COMMAND ${CMAKE_COMMAND} -E env
             STRIP=${PALLASTRO_MINGW_STRIP} MAKENSIS=${PALLASTRO_MAKENSIS} ZIP_PROGRAM=${PALLASTRO_ZIP}
-            PYTHON=${PALLASTRO_PYTHON}
+            PYTHON=${PALLASTRO_DEBIAN_PYTHON}
             sh ${CMAKE_CURRENT_LIST_DIR}/dist.sh
             --folder ${PALLASTRO_DIST_DIR}
             --zip ${PALLASTRO_DIST_ZIP}
