@@ -261,23 +261,28 @@ void frmMain::cmdOpen_Click()
     const QString path = m_dialogs.askFileName(this, request);
     if (path.isEmpty())
         return;
+    OpenReading(path);
+}
 
+bool frmMain::OpenReading(const QString &path)
+{
     // Only the exact lower-case ending is taken; the dot is not required.
     if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive)) {
         m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
-        return;
+        return false;
     }
 
     const std::optional<ReadingFile::Reading> reading = ReadingFile::read(path);
     if (!reading) {
         // Never pass numbers of an earlier reading off as the file's.
         m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
-        return;
+        return false;
     }
 
     modGreekNumerology::LifePathNumber = reading->lifePath;
     modGreekNumerology::DestinyNumber = reading->destiny;
     m_root.ShowResult(*this);
+    return true;
 }
 
 void frmMain::mnuExit_Click() { close(); }

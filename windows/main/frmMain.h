@@ -70,6 +70,10 @@ public:
     void cmdProceed_Click();
     void mnuProceed_Click();
     void cmdOpen_Click();
+    // What Open does once a file is chosen, also for a file named on the
+    // command line or handed over by a second copy: Open's message for a
+    // file it refuses (false), else the result window in place of this one.
+    bool OpenReading(const QString &path);
     void mnuExit_Click();
 
 protected:
