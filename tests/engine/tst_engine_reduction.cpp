@@ -36,7 +36,8 @@ QString arithmeticOf(const QString &text, int number)
             return QStringLiteral("step '%1' is no sum").arg(steps.at(i));
         int sum = 0;
         QString digits;
-        for (const QString &term : sides.at(0).split(QRegularExpression(QStringLiteral("[ +]+")))) {
+        static const QRegularExpression plus(QStringLiteral("[ +]+"));
+        for (const QString &term : sides.at(0).split(plus)) {
             sum += term.toInt();
             digits += term;
         }
