@@ -118,7 +118,9 @@ def paths(code, source):
     """The paths into the tree a line of code names, with where they should
     be: relative to the top of the tree when they start with one of its
     top-level entries, in the build folder when they start with build/."""
-    tops = set(os.listdir(source))
+    # Build folders beside the tree (build-windows, build-package) exist only
+    # once someone built there; what they hold depends on that, not on the tree.
+    tops = {entry for entry in os.listdir(source) if not entry.startswith("build")}
     for token in re.split(r"[\s()\[\]]+", code):
         token = token.strip("'\",.;:")
         if token.startswith("./"):
