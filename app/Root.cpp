@@ -4,6 +4,7 @@
 #include "Root.h"
 
 #include "Identity.h"
+#include "InstanceChannel.h"
 #include "InstanceLock.h"
 #include "Look.h"
 #include "Dialogs.h"
@@ -16,9 +17,13 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
 
 #include <exception>
 #include <random>
+#include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -86,28 +91,129 @@ float Root::DrawFromClock()
     return r < 1.0f ? r : 0.0f;
 }
 
-bool Root::Start(const QDate &today, float coBrandDraw)
+bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
 {
-    bool refused = false;
+    InstanceLock::Result lock = InstanceLock::Result::Unavailable;
     attempt("Taking the single-instance lock", [&] {
         m_lock = std::make_unique<InstanceLock>(UserFolders::lockFolder(), Identity::ApplicationName());
-        refused = m_lock->acquire() == InstanceLock::Result::HeldByAnother;
+        lock = m_lock->acquire();
     });
-    if (refused) {
-        attempt("Saying that the program already runs", [this] {
-            m_dialogs.message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
-        });
+    if (lock == InstanceLock::Result::HeldByAnother) {
+        bool handedOver = false;
+        if (!file.isEmpty()) {
+            attempt("Handing the file to the running copy", [&] {
+                handedOver = InstanceChannel::handOver(
+                    InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()),
+                    file, HandOverTimeoutMs);
+            });
+        }
+        // The running copy shows the reading; this one has nothing to add.
+        if (!handedOver) {
+            attempt("Saying that the program already runs", [this] {
+                m_dialogs.message(nullptr, QMessageBox::Information, alreadyRunningText(), QMessageBox::Ok);
+            });
+        }
         EndProgram();
         return false;
     }
+    // Only the one copy listens; where no lock can be had, no copy can know
+    // it is the one, and files are not handed over.
+    if (lock == InstanceLock::Result::Acquired)
+        attempt("Listening for files handed over", [this] { listenForHandOver(); });
 
     attempt("The update reminder", [&] { modHelp::UpdateReminder(today, m_dialogs); });
-    attempt("Showing the main window", [&] { ShowFreshMain(); });
+    attempt("Showing the main window", [&] {
+        if (file.isEmpty())
+            ShowFreshMain();
+        else
+            ShowReadingAtStart(file);
+    });
     attempt("Choosing the co-brand label", [&] {
         if (m_main)
             m_main->CoBrand_Randomize(coBrandDraw);
     });
     return true;
+}
+
+void Root::listenForHandOver()
+{
+    auto channel = std::make_unique<InstanceChannel>();
+    const QString name = InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName());
+    if (!channel->listen(name))
+        throw std::runtime_error(channel->errorString().toStdString());
+    QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, channel.get(),
+                     [this](const QString &file) { OpenHandedOver(file); });
+    m_channel = std::move(channel);
+}
+
+void Root::ShowReadingAtStart(const QString &file)
+{
+    // The main window stays unseen unless the file is refused; then it
+    // comes after Open's message, as after a refused Open.
+    auto *window = new frmMain(*this, m_dialogs);
+    m_main = window;
+    if (!window->OpenReading(file))
+        window->show();
+}
+
+void Root::OpenHandedOver(const QString &file)
+{
+    m_handedOver = file;
+    openHandedOverWhenFree();
+}
+
+void Root::openHandedOverWhenFree()
+{
+    if (m_handedOver.isEmpty())
+        return;
+    QWidget *shown = shownWindow();
+    // A message box, a file dialog, the About window or an open menu runs
+    // an event loop of its own, and the window under it must not change
+    // while it does; the user first sees what is waiting for an answer.
+    // Between the two halves of a switch no window shows; that passes too.
+    QWidget *question = QApplication::activeModalWidget();
+    if (question || !shown || QThread::currentThread()->loopLevel() > 1) {
+        bringToFront(question ? question : shown);
+        QTimer::singleShot(200, qApp, [this] { openHandedOverWhenFree(); });
+        return;
+    }
+    const QString file = std::exchange(m_handedOver, QString());
+
+    if (shown == m_result) {
+        // A file that Open would refuse leaves the reading on screen as it is.
+        if (!frmMain::ReadingFrom(file)) {
+            bringToFront(shown);
+            m_dialogs.message(shown, QMessageBox::Critical, frmMain::refusedFileText(), QMessageBox::Ok);
+            return;
+        }
+        m_closingBySwitch = shown;
+        shown->close();
+        m_closingBySwitch = nullptr;
+        ShowReadingAtStart(file);
+    } else {
+        bringToFront(shown);
+        m_main->OpenReading(file);
+    }
+    bringToFront(shownWindow());
+}
+
+QWidget *Root::shownWindow() const
+{
+    // A window a switch closed lingers until the event loop deletes it.
+    if (m_result && m_result->isVisible())
+        return m_result;
+    if (m_main && m_main->isVisible())
+        return m_main;
+    return nullptr;
+}
+
+void Root::bringToFront(QWidget *window)
+{
+    if (!window)
+        return;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
 }
 
 frmMain *Root::ShowFreshMain()

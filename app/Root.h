@@ -19,6 +19,7 @@
 #include <memory>
 
 class Dialogs;
+class InstanceChannel;
 class InstanceLock;
 
 class Root final : public WindowRoot
@@ -51,9 +52,20 @@ public:
 
     // The start-up sequence: the single-instance rule, the update reminder
     // for the given day, the main window, then CoBrand_Randomize with the
-    // given draw. False when another copy runs; EndProgram has then been
-    // called and no window is shown. A failing step is skipped quietly.
-    bool Start(const QDate &today, float coBrandDraw);
+    // given draw. With a file (an absolute path), the reading in it takes
+    // the main window's place as Open would have it, or, when another copy
+    // runs, is handed to that copy. False when another copy runs; EndProgram
+    // has then been called and no window is shown. A failing step is
+    // skipped quietly.
+    bool Start(const QDate &today, float coBrandDraw, const QString &file = {});
+
+    // How long a second copy waits for the running one to take its file.
+    static constexpr int HandOverTimeoutMs = 5000;
+
+    // Shows the reading in a file handed over by a second copy, in place of
+    // whichever window is open, and brings it to the front. A question the
+    // user has open is answered first; the latest file then wins.
+    void OpenHandedOver(const QString &file);
 
     // Unloads every loaded window, asks nothing, and ends the program with
     // status 0.
@@ -73,9 +85,17 @@ public:
     Dialogs &dialogs() const { return m_dialogs; }
 
 private:
+    void ShowReadingAtStart(const QString &file);
+    void openHandedOverWhenFree();
+    void listenForHandOver();
+    QWidget *shownWindow() const;
+    static void bringToFront(QWidget *window);
+
     Dialogs &m_dialogs;
     Quit m_quit;
     std::unique_ptr<InstanceLock> m_lock;
+    std::unique_ptr<InstanceChannel> m_channel;
+    QString m_handedOver;
     QPointer<frmMain> m_main;
     QPointer<frmGreekNumerologyResult> m_result;
     // The window a switch is closing: its unloading does not end the program.

@@ -5,6 +5,7 @@
 // the Root made here; what is here concerns the process as a whole: its home
 // folder, a display that cannot be opened, and the signals that ask it to end.
 
+#include "CommandLine.h"
 #include "Identity.h"
 #include "Root.h"
 #include "SystemDialogs.h"
@@ -12,7 +13,9 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDate>
+#include <QDir>
 #include <QList>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
@@ -154,6 +157,26 @@ void endOnSignals(Root &root)
 }
 #endif
 
+// The status to end with at once, for a request that opens no window.
+std::optional<int> answerWithoutWindow(const CommandLine::Request &request)
+{
+    switch (request.action) {
+    case CommandLine::Action::Help:
+        std::printf("%s\n", qPrintable(CommandLine::usage(Identity::ExecutableName())));
+        return 0;
+    case CommandLine::Action::Version:
+        std::printf("%s %s\n", qPrintable(Identity::Name()), qPrintable(Identity::Version()));
+        return 0;
+    case CommandLine::Action::Misused:
+        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::usage(Identity::ExecutableName())));
+        return CommandLine::MisusedStatus;
+    case CommandLine::Action::Start:
+    case CommandLine::Action::Open:
+        break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -162,12 +185,33 @@ int main(int argc, char *argv[])
     ensureHome();
 #endif
 
+    // A command line that asks for no window, or that makes no sense, is
+    // answered before a display is needed. Qt takes its own options (all
+    // beginning with a dash) out of the arguments only once the application
+    // exists, so a line with any dash is judged after that.
+    QStringList rawArguments;
+    bool anyDash = false;
+    for (int i = 0; i < argc; ++i) {
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+        anyDash = anyDash || (i > 0 && argv[i][0] == '-');
+    }
+    const CommandLine::Request early = CommandLine::parse(rawArguments, QDir::currentPath());
+    if (early.action != CommandLine::Action::Misused || !anyDash) {
+        if (const auto status = answerWithoutWindow(early))
+            return *status;
+    }
+
     // First, so that a second copy can still show its message.
     std::optional<DisplayGuard> displayGuard(std::in_place, argc > 0 ? argv[0] : nullptr);
     QApplication app(argc, argv);
     displayGuard.reset();
 
     Root::PrepareApplication();
+    const CommandLine::Request request =
+        CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath());
+    if (const auto status = answerWithoutWindow(request))
+        return *status;
+
     // Everything the program is made of hangs from the root; it is destroyed
     // on the way out of main, and the single-instance lock with it.
     SystemDialogs dialogs;
@@ -176,7 +220,7 @@ int main(int argc, char *argv[])
     // Before the lock is taken, so that a signal never leaves it behind.
     endOnSignals(root);
 #endif
-    if (!root.Start(QDate::currentDate(), Root::DrawFromClock()))
+    if (!root.Start(QDate::currentDate(), Root::DrawFromClock(), request.file))
         return 0;
     const int status = app.exec();
     // The windows EndProgram unloaded are deleted before the root goes.

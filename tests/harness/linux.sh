@@ -69,6 +69,8 @@ program_pid() {
 
 # start_app [prefix command...]: starts the program, sets APP_PID.
 start_app() { start_program "$@" "$APP"; }
+# start_app_with ARGUMENTS...: the same, with arguments for the program.
+start_app_with() { start_program "$APP" "$@"; }
 
 # The first start: a fresh home has no reminder date, so no question is asked.
 start_and_wait_main() {

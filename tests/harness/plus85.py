@@ -9,6 +9,7 @@ As a module: encode(text), decode(text). As a command:
 
     plus85.py reading NUMBER...   the bytes of a saved reading of these
                                   numbers, as spaced upper-case hex
+    plus85.py write FILE NUMBER...  those bytes written to FILE
 """
 import sys
 
@@ -37,7 +38,11 @@ def main(argv):
     if len(argv) >= 2 and argv[0] == 'reading':
         print(' '.join('%02X' % b for b in reading(argv[1:])))
         return 0
-    print('usage: plus85.py reading NUMBER...', file=sys.stderr)
+    if len(argv) >= 3 and argv[0] == 'write':
+        with open(argv[1], 'wb') as out:
+            out.write(reading(argv[2:]))
+        return 0
+    print('usage: plus85.py reading NUMBER... | write FILE NUMBER...', file=sys.stderr)
     return 2
 
 

@@ -12,10 +12,12 @@
 #include "Root.h"
 #include "frmGreekNumerologyResult.h"
 #include "frmMain.h"
+#include "modGreekNumerology.h"
 
 #include <QtTest>
 
 #include <QAction>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,12 @@ class tst_startup : public QObject
             if (w->isVisible())
                 shown << w;
         return shown;
+    }
+
+    static bool writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
 
     static void proceed(frmMain *main)
@@ -199,6 +207,111 @@ private slots:
             QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.mainWindow()}));
             // A fresh main window: the entries are empty again.
             QVERIFY(root.mainWindow()->txtName->text().isEmpty());
+        }
+        QVERIFY(ended.isEmpty());
+    }
+
+    // A file named on the command line: its reading straight away, or
+    // Open's message and then the main window.
+    void startWithAFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");   // empty: no such file
+        QTest::addColumn<bool>("opens");
+        const QByteArray lifePath7destiny3("\x8c\r\n\x88\r\n");
+        QTest::newRow("a reading") << "r.grn" << lifePath7destiny3 << true;
+        QTest::newRow("ending in capitals") << "r.GRN" << lifePath7destiny3 << false;
+        QTest::newRow("plain digits") << "p.grn" << QByteArray("7\r\n3\r\n") << false;
+        QTest::newRow("no such file") << "missing.grn" << QByteArray() << false;
+    }
+
+    void startWithAFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, opens);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (!bytes.isEmpty())
+            QVERIFY(writeFile(path, bytes));
+        modGreekNumerology::ResetReadingState();
+
+        FakeDesktop fake;
+        QList<int> ended;
+        Root root(fake, recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f, path));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (opens) {
+            QVERIFY(fake.messages.isEmpty());
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.resultWindow()}));
+            QCOMPARE(modGreekNumerology::LifePathNumber, qint16(7));
+            QCOMPARE(modGreekNumerology::DestinyNumber, qint16(3));
+        } else {
+            QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.mainWindow()}));
+        }
+        QVERIFY(ended.isEmpty());
+    }
+
+    // A file handed over by a second copy takes the place of whatever the
+    // running copy shows, once the question the user has open is answered.
+    void handedOverFile_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<bool>("questionOpen");
+        QTest::addColumn<bool>("good");
+        QTest::newRow("main window") << false << false << true;
+        QTest::newRow("result window") << true << false << true;
+        QTest::newRow("under a question") << true << true << true;
+        QTest::newRow("main window, bad file") << false << false << false;
+        QTest::newRow("result window, bad file") << true << false << false;
+    }
+
+    void handedOverFile()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(bool, questionOpen);
+        QFETCH(bool, good);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("r.grn"));
+        // Life Path 2, Destiny 4: neither is Ariadne's (3, 7 for the 1900 date).
+        QVERIFY(writeFile(path, good ? QByteArray("\x87\r\n\x89\r\n") : QByteArray("2\r\n4\r\n")));
+
+        FakeDesktop fake;
+        QList<int> ended;
+        Root root(fake, recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+        if (fromResult)
+            proceed(root.mainWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *before = fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+        const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
+
+        QDialog question;   // parentless: the window under it goes away
+        if (questionOpen) {
+            question.setModal(true);
+            question.show();
+        }
+        root.OpenHandedOver(path);
+        if (questionOpen) {
+            QTest::qWait(400);
+            QCOMPARE(visibleTopLevels().size(), 2);   // nothing changed under the question
+            QCOMPARE(modGreekNumerology::LifePathNumber, lifePathBefore);
+            question.close();
+        }
+        QTRY_VERIFY(good ? visibleTopLevels() == QList<QWidget *>({root.resultWindow()})
+                           && root.resultWindow() != before
+                         : !fake.messages.isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (good) {
+            QVERIFY(fake.messages.isEmpty());
+            QCOMPARE(modGreekNumerology::LifePathNumber, qint16(2));
+            QCOMPARE(modGreekNumerology::DestinyNumber, qint16(4));
+        } else {
+            // Open's message, over the window that stays as it was.
+            QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
+            QCOMPARE(modGreekNumerology::LifePathNumber, lifePathBefore);
         }
         QVERIFY(ended.isEmpty());
     }

@@ -264,18 +264,23 @@ void frmMain::cmdOpen_Click()
     OpenReading(path);
 }
 
-bool frmMain::OpenReading(const QString &path)
+QString frmMain::refusedFileText() { return QStringLiteral("Please Check The File."); }
+
+std::optional<ReadingFile::Reading> frmMain::ReadingFrom(const QString &path)
 {
     // Only the exact lower-case ending is taken; the dot is not required.
-    if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive)) {
-        m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
-        return false;
-    }
+    if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive))
+        return std::nullopt;
+    return ReadingFile::read(path);
+}
 
-    const std::optional<ReadingFile::Reading> reading = ReadingFile::read(path);
+bool frmMain::OpenReading(const QString &path)
+{
+    const std::optional<ReadingFile::Reading> reading = ReadingFrom(path);
     if (!reading) {
-        // Never pass numbers of an earlier reading off as the file's.
-        m_dialogs.message(this, QMessageBox::Critical, QStringLiteral("Please Check The File."), QMessageBox::Ok);
+        // A wrong name is refused unread; a file that holds no reading never
+        // passes the numbers of an earlier reading off as its own.
+        m_dialogs.message(this, QMessageBox::Critical, refusedFileText(), QMessageBox::Ok);
         return false;
     }
 

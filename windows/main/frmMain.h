@@ -7,7 +7,11 @@
 // saved reading opened. Closing it by any way other than a switch to the
 // result window ends the program.
 
+#include "ReadingFile.h"
+
 #include <QMainWindow>
+
+#include <optional>
 
 class LinkLabel;
 class Dialogs;
@@ -74,6 +78,10 @@ public:
     // command line or handed over by a second copy: Open's message for a
     // file it refuses (false), else the result window in place of this one.
     bool OpenReading(const QString &path);
+    // The reading in a file as Open judges it: nothing for a path whose
+    // name does not end in "grn", or whose content is no reading.
+    static std::optional<ReadingFile::Reading> ReadingFrom(const QString &path);
+    static QString refusedFileText();
     void mnuExit_Click();
 
 protected:

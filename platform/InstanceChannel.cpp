@@ -1,0 +1,146 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "InstanceChannel.h"
+
+#include "HandOverRequest.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QThread>
+#include <QTimer>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
+InstanceChannel::InstanceChannel(QObject *parent)
+    : QObject(parent)
+    , m_server(new QLocalServer(this))
+{
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &InstanceChannel::accept);
+}
+
+InstanceChannel::~InstanceChannel() = default;
+
+QString InstanceChannel::nameFor(const QString &folder, const QString &applicationName)
+{
+#ifdef Q_OS_UNIX
+    return QDir(folder).filePath(QStringLiteral("%1-%2.socket").arg(applicationName).arg(::getuid()));
+#else
+    Q_UNUSED(folder);
+    // Pipe names are machine-wide; the user's name keeps two users' copies
+    // apart, and the access list keeps each out of the other's.
+    QString user = qEnvironmentVariable("USERNAME");
+    user.replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return QStringLiteral("%1-%2").arg(applicationName, user);
+#endif
+}
+
+bool InstanceChannel::listen(const QString &name)
+{
+    if (m_server->listen(name))
+        return true;
+    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    QLocalServer::removeServer(name);
+    return m_server->listen(name);
+}
+
+QString InstanceChannel::errorString() const { return m_server->errorString(); }
+
+void InstanceChannel::accept()
+{
+    while (QLocalSocket *caller = m_server->nextPendingConnection()) {
+        if (m_callers >= MaximumCallers || !isFromThisUser(*caller)) {
+            caller->abort();
+            caller->deleteLater();
+            continue;
+        }
+        ++m_callers;
+        connect(caller, &QObject::destroyed, this, [this] { --m_callers; });
+        connect(caller, &QLocalSocket::readyRead, this, [this, caller] { read(caller); });
+        connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+        QTimer::singleShot(RequestTimeoutMs, caller, [caller] {
+            caller->abort();
+            caller->deleteLater();
+        });
+        read(caller);
+    }
+}
+
+void InstanceChannel::read(QLocalSocket *caller)
+{
+    QByteArray received = caller->property("received").toByteArray();
+    received += caller->read(HandOverRequest::MaximumSize - received.size() + 1);
+    if (!HandOverRequest::complete(received)) {
+        caller->setProperty("received", received);
+        return;
+    }
+    caller->setProperty("received", QVariant());
+    // Read no more from this caller, whatever it sends.
+    disconnect(caller, &QLocalSocket::readyRead, this, nullptr);
+
+    const std::optional<QString> path = HandOverRequest::decode(received);
+    if (!path) {
+        caller->abort();
+        caller->deleteLater();
+        return;
+    }
+    caller->write(HandOverRequest::Accepted.data(), HandOverRequest::Accepted.size());
+    caller->disconnectFromServer();
+    emit fileHandedOver(*path);
+}
+
+bool InstanceChannel::isFromThisUser(const QLocalSocket &caller)
+{
+#if defined(Q_OS_LINUX)
+    // The folder already keeps others out; this holds should it ever not.
+    ucred peer = {};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(caller.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0
+           && peer.uid == ::geteuid();
+#else
+    Q_UNUSED(caller);
+    return true;
+#endif
+}
+
+bool InstanceChannel::handOver(const QString &name, const QString &absolutePath, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // The running copy listens right after taking the lock; a copy that
+    // still does not after this long never will (an older one, say), and
+    // the user should not wait the whole time for the message that says so.
+    const QDeadlineTimer connecting(qMin(timeoutMs, ConnectTimeoutMs));
+    QLocalSocket socket;
+    for (;;) {
+        socket.connectToServer(name);
+        if (socket.waitForConnected(int(qMax<qint64>(1, connecting.remainingTime()))))
+            break;
+        if (connecting.hasExpired())
+            return false;
+        QThread::msleep(50);
+    }
+#ifdef Q_OS_WIN
+    // Windows lets only the process the user is working with bring a window
+    // to the front; this copy is that process, and hands the right on.
+    ::AllowSetForegroundWindow(ASFW_ANY);
+#endif
+    socket.write(HandOverRequest::encode(absolutePath));
+    QByteArray answer;
+    while (answer.size() < HandOverRequest::Accepted.size() && !deadline.hasExpired()) {
+        if (!socket.bytesAvailable()
+            && !socket.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime()))))
+            break;
+        answer += socket.read(HandOverRequest::Accepted.size() - answer.size());
+    }
+    return answer == HandOverRequest::Accepted;
+}

@@ -1,0 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The one copy of the program listens here for readings a second copy was
+// asked to open, so that a reading double-clicked in a file manager shows in
+// the window the user already has. The channel is the user's own: on Unix a
+// socket in the lock's private folder that only the user may reach, checked
+// once more against the caller's user id; on Windows a pipe whose access
+// list names the user alone. A request that is malformed, too long, too slow
+// or from anyone else is dropped unanswered.
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+class InstanceChannel : public QObject
+{
+    Q_OBJECT
+public:
+    explicit InstanceChannel(QObject *parent = nullptr);
+    ~InstanceChannel() override;
+
+    // A request still incomplete after this long is dropped, so that a
+    // caller that connects and says nothing holds nothing.
+    static constexpr int RequestTimeoutMs = 2000;
+    // More callers than this at once are turned away.
+    static constexpr int MaximumCallers = 8;
+    // How long a second copy tries to reach a running one that listens.
+    static constexpr int ConnectTimeoutMs = 1000;
+
+    // The channel's name for the user: a socket path in folder on Unix, a
+    // pipe name on Windows (where the folder plays no part).
+    static QString nameFor(const QString &folder, const QString &applicationName);
+
+    // Call only while holding the single-instance lock: a socket file left
+    // by a copy that crashed is then known to be stale and is replaced.
+    bool listen(const QString &name);
+    QString errorString() const;
+
+    // The second copy's side: hands the file over and waits up to timeoutMs
+    // for the running copy to take it (it may still be starting). True when
+    // the running copy took it.
+    static bool handOver(const QString &name, const QString &absolutePath, int timeoutMs);
+
+signals:
+    void fileHandedOver(const QString &absolutePath);
+
+private:
+    void accept();
+    void read(QLocalSocket *caller);
+    static bool isFromThisUser(const QLocalSocket &caller);
+
+    QLocalServer *m_server;
+    int m_callers = 0;
+};

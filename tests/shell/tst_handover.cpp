@@ -1,0 +1,254 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The command line and the channel through which a second copy hands a file
+// to the running one: what either accepts, and that nothing else gets through.
+
+#include "CommandLine.h"
+#include "HandOverRequest.h"
+#include "InstanceChannel.h"
+#include "ThrowawayUser.h"
+
+#include <QtTest>
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+using CommandLine::Action;
+
+class tst_handover : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<InstanceChannel> m_channel;
+    QStringList m_received;
+
+    QString channelName() const { return InstanceChannel::nameFor(m_folder->path(), QStringLiteral("pallastro")); }
+
+    // Sends bytes as a caller would and gives what the channel answered
+    // before it closed the connection (or before `seconds` ran out).
+    QByteArray call(const QByteArray &bytes, int seconds = 5)
+    {
+        QLocalSocket socket;
+        socket.connectToServer(channelName());
+        if (!socket.waitForConnected(2000))
+            return "(no connection)";
+        socket.write(bytes);
+        QByteArray answer;
+        QDeadlineTimer deadline(seconds * 1000);
+        while (socket.state() == QLocalSocket::ConnectedState && !deadline.hasExpired()) {
+            QTest::qWait(20);
+            answer += socket.readAll();
+        }
+        return answer + socket.readAll();
+    }
+
+private slots:
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("file");   // relative to /home/u
+        const QString absolute = QStringLiteral("/srv/readings/x.grn");
+        // clang-format off
+        QTest::newRow("nothing")            << QStringList{}                            << Action::Start   << "";
+        QTest::newRow("a relative file")    << QStringList{"a/../b.grn"}                << Action::Open    << "/home/u/b.grn";
+        QTest::newRow("an absolute file")   << QStringList{absolute}                    << Action::Open    << absolute;
+        QTest::newRow("any name is a file") << QStringList{"notes.txt"}                 << Action::Open    << "/home/u/notes.txt";
+        QTest::newRow("a file after --")    << QStringList{"--", "-r.grn"}              << Action::Open    << "/home/u/-r.grn";
+        QTest::newRow("--help")             << QStringList{"--help"}                    << Action::Help    << "";
+        QTest::newRow("-h")                 << QStringList{"-h"}                        << Action::Help    << "";
+        QTest::newRow("--version")          << QStringList{"--version"}                 << Action::Version << "";
+        QTest::newRow("two files")          << QStringList{"a.grn", "b.grn"}            << Action::Misused << "";
+        QTest::newRow("--help and a file")  << QStringList{"--help", "a.grn"}           << Action::Misused << "";
+        QTest::newRow("unknown option")     << QStringList{"-x"}                        << Action::Misused << "";
+        QTest::newRow("-- alone")           << QStringList{"--"}                        << Action::Misused << "";
+        QTest::newRow("-- and two files")   << QStringList{"--", "a.grn", "b.grn"}      << Action::Misused << "";
+        QTest::newRow("an empty argument")  << QStringList{""}                          << Action::Misused << "";
+        // clang-format on
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(Action, action);
+        QFETCH(QString, file);
+        arguments.prepend(QStringLiteral("pallastro"));
+        const CommandLine::Request request = CommandLine::parse(arguments, QStringLiteral("/home/u"));
+        QCOMPARE(request.action, action);
+        QCOMPARE(request.file, file);
+    }
+
+    void request_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("path");   // empty: refused
+        const QByteArray heading = "pallastro-open 1\n";
+        // clang-format off
+        QTest::newRow("a path")               << heading + "/tmp/a.grn\n"               << "/tmp/a.grn";
+        QTest::newRow("not ASCII")            << heading + "/tmp/\xc3\xa9t\xc3\xa9.grn\n" << QString::fromUtf8("/tmp/\xc3\xa9t\xc3\xa9.grn");
+        QTest::newRow("relative")             << heading + "a.grn\n"                    << "";
+        QTest::newRow("empty")                << heading + "\n"                         << "";
+        QTest::newRow("unfinished")           << heading + "/tmp/a.grn"                 << "";
+        QTest::newRow("two paths")            << heading + "/tmp/a.grn\n/tmp/b.grn\n"   << "";
+        QTest::newRow("another heading")      << QByteArray("pallastro-open 2\n/tmp/a.grn\n") << "";
+        QTest::newRow("no heading")           << QByteArray("/tmp/a.grn\n")             << "";
+        QTest::newRow("NUL in the path")      << heading + QByteArray("/tmp/a\0.grn\n", 13) << "";
+        QTest::newRow("CR in the path")       << heading + "/tmp/a.grn\r\n"             << "";
+        QTest::newRow("broken UTF-8")         << heading + "/tmp/\xc3.grn\n"            << "";
+        QTest::newRow("too long")             << heading + "/" + QByteArray(HandOverRequest::MaximumSize, 'a') + "\n" << "";
+        // clang-format on
+    }
+
+    void request()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, path);
+        QCOMPARE(HandOverRequest::decode(bytes).value_or(QString()), path);
+        if (!path.isEmpty())
+            QCOMPARE(HandOverRequest::encode(path), bytes);
+    }
+
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        m_channel = std::make_unique<InstanceChannel>();
+        m_received.clear();
+        connect(m_channel.get(), &InstanceChannel::fileHandedOver, this,
+                [this](const QString &path) { m_received << path; });
+        QVERIFY2(m_channel->listen(channelName()), qPrintable(m_channel->errorString()));
+    }
+
+    void cleanup()
+    {
+        m_channel.reset();
+        m_folder.reset();
+    }
+
+    // What callers send over the socket, and what comes of it.
+    void callers_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("taken");
+        // clang-format off
+        QTest::newRow("a request")          << HandOverRequest::encode("/tmp/a.grn")          << true;
+        QTest::newRow("a relative path")    << HandOverRequest::encode("a.grn")               << false;
+        QTest::newRow("noise")              << QByteArray("GET / HTTP/1.0\r\n\r\n")           << false;
+        QTest::newRow("endless")            << QByteArray(4 * HandOverRequest::MaximumSize, 'x') << false;
+        QTest::newRow("says nothing")       << QByteArray()                                    << false;
+        QTest::newRow("half a request")     << QByteArray("pallastro-open 1\n/tmp/a")         << false;
+        // clang-format on
+    }
+
+    void callers()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, taken);
+        QElapsedTimer clock;
+        clock.start();
+        const QByteArray answer = call(bytes);
+        QCOMPARE(answer, taken ? QByteArray(HandOverRequest::Accepted.toByteArray()) : QByteArray());
+        // Every caller is let go, the slow ones once their time is up.
+        QVERIFY(clock.elapsed() < InstanceChannel::RequestTimeoutMs + 1500);
+        QCOMPARE(m_received, taken ? QStringList{QStringLiteral("/tmp/a.grn")} : QStringList{});
+        // ... and the channel still serves the next one.
+        QCOMPARE(call(HandOverRequest::encode(QStringLiteral("/tmp/b.grn"))),
+                 HandOverRequest::Accepted.toByteArray());
+    }
+
+    void aSilentCallerHoldsUpNoOne()
+    {
+        QLocalSocket silent;
+        silent.connectToServer(channelName());
+        QVERIFY(silent.waitForConnected(2000));
+        QCOMPARE(call(HandOverRequest::encode(QStringLiteral("/tmp/a.grn")), 1),
+                 HandOverRequest::Accepted.toByteArray());
+        QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState,
+                                  InstanceChannel::RequestTimeoutMs + 1500);
+    }
+
+    void aSecondCopyHandsOver()
+    {
+        // The second copy blocks while it waits, as it does at start-up; the
+        // running copy answers from a thread of its own here.
+        QThread running;
+        QObject context;
+        context.moveToThread(&running);
+        running.start();
+        const QString name = InstanceChannel::nameFor(m_folder->path(), QStringLiteral("other"));
+        InstanceChannel *channel = nullptr;
+        QString received;
+        bool listening = false;
+        QMetaObject::invokeMethod(&context, [&] {
+            channel = new InstanceChannel;
+            listening = channel->listen(name);
+            connect(channel, &InstanceChannel::fileHandedOver, channel,
+                    [&received](const QString &path) { received = path; });
+        }, Qt::BlockingQueuedConnection);
+        QVERIFY(listening);
+        const bool handedOver = InstanceChannel::handOver(name, QStringLiteral("/tmp/é.grn"), 5000);
+        QMetaObject::invokeMethod(&context, [&] { delete channel; }, Qt::BlockingQueuedConnection);
+        running.quit();
+        running.wait();
+        QVERIFY(handedOver);
+        QCOMPARE(received, QStringLiteral("/tmp/é.grn"));
+
+        // Nobody listening: the second copy gives up within its connect time.
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!InstanceChannel::handOver(name + QStringLiteral("-none"), QStringLiteral("/tmp/a.grn"), 5000));
+        QVERIFY(clock.elapsed() < InstanceChannel::ConnectTimeoutMs + 1000);
+    }
+
+    void aLeftSocketIsReplaced()
+    {
+        // A copy that crashed leaves its socket file behind.
+        const QString name = InstanceChannel::nameFor(m_folder->path(), QStringLiteral("crashed"));
+#ifdef Q_OS_UNIX
+        QVERIFY(QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                                  {QStringLiteral("-c"), QStringLiteral("import socket,sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])"), name}) == 0);
+        QVERIFY(QFileInfo(name).exists());
+#endif
+        InstanceChannel channel;
+        QVERIFY2(channel.listen(name), qPrintable(channel.errorString()));
+    }
+
+    void anotherUserIsTurnedAway()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("user ids of socket callers are about Linux");
+#else
+        if (!ThrowawayUser::unavailableReason().isEmpty())
+            QSKIP(qPrintable(ThrowawayUser::unavailableReason()));
+        // Even with the folder and the socket opened to all, which the
+        // program never does, the caller's user id is checked.
+        QVERIFY(ThrowawayUser::setMode(m_folder->path(), 0755));
+        QVERIFY(ThrowawayUser::setMode(channelName(), 0777));
+        const QString script = QStringLiteral(
+            "import socket,sys\n"
+            "s=socket.socket(socket.AF_UNIX)\n"
+            "s.connect(sys.argv[1])\n"
+            "s.sendall(sys.argv[2].encode())\n"
+            "s.settimeout(5)\n"
+            "try:\n"
+            "    print(repr(s.recv(16)))\n"
+            "except ConnectionResetError:\n"
+            "    print('reset')\n");
+        QProcess other;
+        other.setProcessChannelMode(QProcess::MergedChannels);
+        ThrowawayUser::startAs(other, ThrowawayUser::freshId(), QStringLiteral("/usr/bin/python3"),
+                               {QStringLiteral("-c"), script, channelName(),
+                                QString::fromUtf8(HandOverRequest::encode(QStringLiteral("/tmp/a.grn")))});
+        QTRY_COMPARE_WITH_TIMEOUT(other.state(), QProcess::NotRunning, 10000);
+        // Connected, and sent away without a word.
+        const QByteArray answer = other.readAll().trimmed();
+        QVERIFY2(answer == "b''" || answer == "reset", answer.constData());
+        QVERIFY(m_received.isEmpty());
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_handover)
+#include "tst_handover.moc"
