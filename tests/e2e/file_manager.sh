@@ -40,7 +40,7 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-bus
 readings=$E2E_TMP/readings
 mkdir -p "$readings"
 reading=$readings/john.grn
-write_reading "$reading" 9 8
+python3 "$HARNESS_DIR/plus85.py" write "$reading" 9 8
 cp "$reading" "$readings/JOHN.GRN"
 
 # installed_copies: the processes of the installed program, one a line.

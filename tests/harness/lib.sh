@@ -164,13 +164,6 @@ hexbytes() { od -An -tx1 -v "$1" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//' | tr '
 # reading of these numbers: each a line ending in CR LF, its characters
 # stored in the program's +85 text encoding.
 reading_bytes() { python3 "$HARNESS_DIR/plus85.py" reading "$@"; }
-# write_reading FILE NUMBER...: FILE becomes a saved reading of these numbers.
-write_reading() {
-    local file=$1
-    shift
-    python3 -c 'import sys; open(sys.argv[1], "wb").write(bytes.fromhex(sys.argv[2]))' \
-        "$file" "$(reading_bytes "$@")"
-}
 
 # wait_bytes FILE HEX [SECONDS]: FILE comes to hold exactly HEX; a program
 # may write it a moment after its dialog has gone.

@@ -173,7 +173,7 @@ cp "$documents/john.grn" "$instdir/kept.grn"
 
 step "a reading opened as Explorer opens it starts the program with it, which shows it"
 merge_user_classes
-write_reading "$documents/opened.grn" 7 3
+python3 "$HARNESS_DIR/plus85.py" write "$documents/opened.grn" 7 3
 win_reading='C:\users\'"$(id -un)"'\Documents\opened.grn'
 launch wine start "$win_reading"
 poll 60 started_copy || fail "wine start did not start $win_instdir\\pallastro.exe: $(cat "$E2E_TMP"/app*.log)"
