@@ -29,7 +29,7 @@ shows_reading() {
 
 step "two files: the usage line on standard error, status 2, no window"
 status=0
-"$APP" "$folder/seven.grn" "$folder/two.grn" >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
+timeout 10 "$APP" "$folder/seven.grn" "$folder/two.grn" >"$E2E_TMP/out" 2>"$E2E_TMP/err" || status=$?
 [ "$status" = 2 ] || fail "status $status"
 [ "$(cat "$E2E_TMP/err")" = "Usage: $(basename "$APP") [FILE]" ] || fail "said '$(cat "$E2E_TMP/err")'"
 [ ! -s "$E2E_TMP/out" ] || fail "wrote to standard output"
