@@ -64,6 +64,23 @@ QImage portrait(int entry)
     return readByContent(portraitResourcePath(entry));
 }
 
+QString printPortraitResourcePath(int entry)
+{
+    if (!isPortraitEntry(entry))
+        return {};
+    // Named after the key, without its extension: they are PNG files.
+    QString name = portraitKey(entry);
+    name.chop(4);
+    return QStringLiteral(":/portraits/print/") + name + QStringLiteral(".png");
+}
+
+QImage printPortrait(int entry)
+{
+    if (!isPortraitEntry(entry))
+        return {};
+    return readByContent(printPortraitResourcePath(entry));
+}
+
 QString programIconResourcePath()
 {
     return QStringLiteral(":/icons/pallastro.png");

@@ -4,7 +4,8 @@
 #pragma once
 
 // The pictures built into the program: the sixteen portraits of the image
-// list, the program icon and the two hand pointers.
+// list and their print-size renderings, the program icon and the two hand
+// pointers.
 
 #include <QCursor>
 #include <QIcon>
@@ -28,6 +29,12 @@ QImage portrait(int entry);
 
 // Resource path of the entry, for tests and tools.
 QString portraitResourcePath(int entry);
+
+// The same portraits for paper: PrintPortraitPixels square, printed one inch
+// wide, so 300 dots to the inch. A null image outside 1..16.
+constexpr int PrintPortraitPixels = 300;
+QImage printPortrait(int entry);
+QString printPortraitResourcePath(int entry);
 
 // The 32 x 32 program icon (with larger renderings where available).
 QIcon programIcon();

@@ -5,7 +5,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Renders the hand-written SVG sources under assets/src into the pictures that
-# are committed and built into the program, plus the contact sheet
+# are committed and built into the program (the portraits at the result
+# window's size and at the printed reading's), plus the contact sheet
 # docs/portraits.png. Only needed after editing a source: the build itself
 # uses the committed files.
 #
@@ -79,11 +80,25 @@ render_portrait() {
     esac
 }
 
-mkdir -p "$here/portraits" "$here/icons" "$here/mimetypes" "$here/pointers" "$root/docs"
+# The printed reading's portraits: 300 x 300 pixels, printed one inch
+# square, so 300 dots to the inch on paper. The drawings are flat colour, so
+# 256 colours without dithering keep them as they are at a third of a JPEG's
+# size; PNG, whatever the key says, and named after the key.
+PRINT_PIXELS=300
+render_print_portrait() {
+    key=$1
+    name=${key%.jpg}
+    rsvg-convert -w "$PRINT_PIXELS" -h "$PRINT_PIXELS" "$src/portraits/$name.svg" -o "$tmp/print-$name.png"
+    convert "$tmp/print-$name.png" -background white -alpha remove -alpha off \
+        +dither -colors 256 $PNG_CLEAN "png8:$here/portraits/print/$name.png"
+}
+
+mkdir -p "$here/portraits/print" "$here/icons" "$here/mimetypes" "$here/pointers" "$root/docs"
 
 echo "$PORTRAITS" | while read -r key w h format; do
     [ -n "$key" ] || continue
     render_portrait "$key" "$w" "$h" "$format"
+    render_print_portrait "$key"
 done
 
 # Contact sheet: every portrait at the size the result window shows it,

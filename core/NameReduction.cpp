@@ -34,52 +34,115 @@ qint16 LetterValue(QChar c)
     return 0;
 }
 
-qint16 ReduceToDigit(qint16 n)
+QList<qint16> DigitSums(qint16 n)
 {
-    // A negative value is no digit sum at all; 0 is what the god mapping and
-    // the result window already treat as "no number".
+    // A negative value is no digit sum at all.
     if (n < 0)
-        return 0;
+        return {};
+    QList<qint16> sums{n};
     int value = n;
     while (value > 9) {
         int sum = 0;
         for (int rest = value; rest > 0; rest /= 10)
             sum += rest % 10;
         value = sum;
+        sums.append(static_cast<qint16>(value));
     }
-    return static_cast<qint16>(value);
+    return sums;
+}
+
+qint16 ReduceToDigit(qint16 n)
+{
+    // A negative value has no digit sums; 0 is what the god mapping and the
+    // result window already treat as "no number".
+    const QList<qint16> sums = DigitSums(n);
+    return sums.isEmpty() ? qint16(0) : sums.constLast();
+}
+
+int Working::termCount() const
+{
+    int count = 0;
+    for (const QList<int> &group : groups)
+        count += int(group.size());
+    return count;
+}
+
+namespace {
+
+// The sums and the number of a working whose terms and total are set.
+void reduce(Working &working)
+{
+    if (working.total < 0 || working.total > Int16Max) {
+        working.sums.clear();
+        working.number = 0;
+        return;
+    }
+    working.sums = DigitSums(static_cast<qint16>(working.total));
+    working.number = working.sums.constLast();
+}
+
+} // namespace
+
+Working LifePathWorking(qint16 day, qint16 monthIndex, qint16 year)
+{
+    // The date lists keep the total within 1902..2093; anything that leaves the
+    // 16-bit range has no Life Path and gives 0 instead of a wrapped sum.
+    Working working;
+    const int month = int(monthIndex) + 1;
+    working.groups = {{day}, {month}, {year}};
+    working.total = int(day) + month + int(year);
+    reduce(working);
+    return working;
 }
 
 qint16 ComputeLifePath(qint16 day, qint16 monthIndex, qint16 year)
 {
-    // The date lists keep the total within 1902..2093; anything that leaves the
-    // 16-bit range has no Life Path and gives 0 instead of a wrapped sum.
-    const int total = int(day) + (int(monthIndex) + 1) + int(year);
-    if (total < 0 || total > Int16Max)
-        return 0;
-    return ReduceToDigit(static_cast<qint16>(total));
+    return LifePathWorking(day, monthIndex, year).number;
 }
 
-qint16 ComputeDestiny(const QString &name)
+Working DestinyWorking(const QString &name)
 {
-    qint16 sum = 0;
+    Working working;
+    working.letters = true;
+    int sum = 0;
+    bool inWord = false;
     for (qsizetype i = 0; i < name.size(); ++i) {
-        const qint16 value = LetterValue(name.at(i));
+        const QChar c = name.at(i);
+        if (c == QLatin1Char(' ')) {
+            inWord = false;
+            continue;
+        }
+        const qint16 value = LetterValue(c);
         if (value == 0)
             continue;
         // A letter that would carry the sum past the 16-bit limit is left
         // out; a smaller one further on may still fit.
-        if (sum > Int16Max - value)
+        if (sum > Int16Max - value) {
+            ++working.skipped;
             continue;
-        sum = static_cast<qint16>(sum + value);
+        }
+        sum += value;
+        if (!inWord || working.groups.isEmpty()) {
+            working.groups.append(QList<int>());
+            inWord = true;
+        }
+        working.groups.last().append(value);
     }
-    return ReduceToDigit(sum);
+    working.total = sum;
+    reduce(working);
+    return working;
+}
+
+qint16 ComputeDestiny(const QString &name)
+{
+    return DestinyWorking(name).number;
 }
 
 void ComputeNumbers(const QString &name, qint16 day, qint16 monthIndex, qint16 year)
 {
     LifePathNumber = ComputeLifePath(day, monthIndex, year);
     DestinyNumber = ComputeDestiny(name);
+    ReadingDetails = ReadingPerson{name, day, monthIndex, year};
 }
 
 } // namespace modGreekNumerology

@@ -11,6 +11,12 @@ qint16 LifePathNumber = 0;
 qint16 DestinyNumber = 0;
 QList<qint16> LifePathGods;
 QList<qint16> DestinyGods;
+std::optional<ReadingPerson> ReadingDetails;
+
+void ForgetReadingDetails()
+{
+    ReadingDetails.reset();
+}
 
 void ResetReadingState()
 {
@@ -18,6 +24,7 @@ void ResetReadingState()
     DestinyNumber = 0;
     LifePathGods.clear();
     DestinyGods.clear();
+    ForgetReadingDetails();
 }
 
 } // namespace modGreekNumerology

@@ -6,6 +6,8 @@
 #include "Identity.h"
 
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #ifdef Q_OS_WIN
 #include <QFileInfo>
@@ -61,6 +63,29 @@ QString SystemDialogs::askFileName(QWidget *parent, const FileDialogRequest &req
         return {};
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+PrintAnswer SystemDialogs::askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request)
+{
+#ifdef Q_OS_WIN
+    // Windows' dialog offers the system's printers only. A printer that found
+    // none has fallen back to writing PDF, and the dialog would refuse to
+    // open without a word.
+    if (printer.outputFormat() != QPrinter::NativeFormat)
+        return PrintAnswer::NoPrinter;
+#endif
+    QPrintDialog dialog(&printer, parent);
+    if (!request.spokenTitle.isEmpty())
+        dialog.setAccessibleName(request.spokenTitle);
+    // A reading has no selection and no current page; its pages can be
+    // chosen, once they are known.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.pageCount > 0);
+    if (request.pageCount > 0)
+        dialog.setMinMax(1, request.pageCount);
+    return dialog.exec() == QDialog::Accepted ? PrintAnswer::Print : PrintAnswer::Cancel;
 }
 
 QString messageBoxLines(const QString &text)

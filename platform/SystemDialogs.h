@@ -3,7 +3,7 @@
 
 #pragma once
 
-// The system's own message boxes and file dialogs.
+// The system's own message boxes, file dialogs and print dialog.
 
 #include "Dialogs.h"
 
@@ -13,6 +13,7 @@ public:
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons) override;
     QString askFileName(QWidget *parent, const FileDialogRequest &request) override;
+    PrintAnswer askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request) override;
 };
 
 // Message texts may separate their lines with a lone carriage return, which a

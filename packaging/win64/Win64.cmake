@@ -14,17 +14,20 @@ find_program(PALLASTRO_MINGW_STRIP NAMES x86_64-w64-mingw32-strip)
 find_program(PALLASTRO_MAKENSIS NAMES makensis)
 find_program(PALLASTRO_ZIP NAMES zip)
 
-# Only what the program loads: Core, Gui and Widgets, Network for the local
-# socket a second copy hands a file over (no TLS plugin: nothing is sent
-# beyond the computer), the Windows platform, the JPEG and GIF readers, the
-# C++ runtime. The style is Fusion, built into
-# Qt6Widgets, so no style plugin goes along.
+# Only what the program loads: Core, Gui, Widgets and Print Support, Network
+# for the local socket through which a second copy hands a file over (no TLS
+# plugin: nothing leaves the computer), the Windows platform, the JPEG and GIF
+# readers, the C++ runtime. The style is Fusion, built into Qt6Widgets, so no
+# style plugin goes along; nor does a print support plugin: in Qt 6 the
+# Windows printers, their dialog and print engine are in Qt6PrintSupport
+# itself (the PDF writer is Qt6Gui's).
 set(dist_files
     "pallastro.exe=$<TARGET_FILE:pallastro>"
     "Qt6Core.dll=$<TARGET_FILE:Qt6::Core>"
     "Qt6Gui.dll=$<TARGET_FILE:Qt6::Gui>"
     "Qt6Widgets.dll=$<TARGET_FILE:Qt6::Widgets>"
     "Qt6Network.dll=$<TARGET_FILE:Qt6::Network>"
+    "Qt6PrintSupport.dll=$<TARGET_FILE:Qt6::PrintSupport>"
     "platforms/qwindows.dll=$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>"
     "imageformats/qjpeg.dll=$<TARGET_FILE:Qt6::QJpegPlugin>"
     "imageformats/qgif.dll=$<TARGET_FILE:Qt6::QGifPlugin>"

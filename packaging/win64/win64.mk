@@ -23,11 +23,13 @@ WINDOWS_BUILD ?= build-windows
 # The cross compiler, the Qt host tools and the Qt source's needs, the
 # packaging tools (python3-debian reads the Qt source's .dsc), and Wine with an
 # X server to run the tests under (xclip reads message texts off the
-# clipboard, python3 edits exported registry files).
+# clipboard, python3 edits exported registry files, Poppler's tools read the
+# readings the Windows build printed into PDF files).
 WINDOWS_PACKAGES := cmake make ninja-build g++-mingw-w64-x86-64-posix mingw-w64-tools \
                     qt6-base-dev qt6-base-dev-tools libgl-dev dpkg-dev xz-utils \
                     nsis zip python3-debian wine wine64 \
-                    xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core
+                    xvfb xauth openbox xdotool wmctrl x11-utils xclip python3 fonts-dejavu-core \
+                    poppler-utils
 
 .PHONY: windows-deps windows-configure windows test-windows reproducible
 

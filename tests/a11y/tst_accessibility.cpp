@@ -3,13 +3,15 @@
 
 // What assistive technology finds in the three windows: every control it can
 // land on has a name, entry fields are named by their labels, the portraits
-// say whose picture they show, links can be followed without a mouse, and
-// the program's messages arrive as alerts.
+// say whose picture they show, links can be followed without a mouse, the
+// program's messages arrive as alerts, and the tabs of the print dialog's
+// options claim the focus only when they have it.
 
 #include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
+#include "AccessibleFactory.h"
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Visibility.h"
@@ -25,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QTabBar>
 
 #include <functional>
 #include <memory>
@@ -113,6 +116,7 @@ private slots:
     void linksArePressableLinks_data();
     void linksArePressableLinks();
     void messagesAreAlerts();
+    void tabsClaimTheFocusOnlyWithTheirBar();
 
 private:
     static frmGreekNumerologyResult *openReading(qint16 lifePath, qint16 destiny);
@@ -495,6 +499,44 @@ void TestAccessibility::messagesAreAlerts()
     collect(iface);
     QVERIFY(texts.contains(QStringLiteral("You are at the last record")));
     box.close();
+}
+
+void TestAccessibility::tabsClaimTheFocusOnlyWithTheirBar()
+{
+    // As the windows install it before any dialog opens.
+    Accessibility::installFactory();
+    QWidget window;
+    auto *other = new QLineEdit(&window);
+    auto *bar = new QTabBar(&window);
+    bar->move(0, 40);
+    bar->addTab(QStringLiteral("&Copies"));
+    bar->addTab(QStringLiteral("Options"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    other->setFocus();
+    QTRY_VERIFY(other->hasFocus());
+
+    QAccessibleInterface *iface = interfaceOf(bar);
+    QCOMPARE(iface->role(), QAccessible::PageTabList);
+    QCOMPARE(iface->childCount(), 2);
+    QAccessibleInterface *copies = iface->child(0);
+    QAccessibleInterface *options = iface->child(1);
+    QCOMPARE(copies->text(QAccessible::Name), QStringLiteral("Copies"));
+    QCOMPARE(copies->role(), QAccessible::PageTab);
+    QCOMPARE(iface->indexOfChild(options), 1);
+    QVERIFY(copies->state().selected);
+    QVERIFY(!copies->state().focused);
+
+    bar->setFocus();
+    QTRY_VERIFY(bar->hasFocus());
+    QVERIFY(copies->state().focused);
+    QVERIFY(!options->state().focused);
+
+    // Pressed, a tab becomes the current one.
+    options->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(bar->currentIndex(), 1);
+    QVERIFY(options->state().focused && options->state().selected);
+    QVERIFY(!copies->state().focused);
 }
 
 PALLASTRO_WINDOW_TEST_MAIN(TestAccessibility)

@@ -4,7 +4,8 @@
 // Every question a screen reader may ask of the text the program shows gets
 // an answer, at once, that agrees with the text: the character, word,
 // sentence, line and paragraph at, before and after every offset, in both
-// windows and both file dialogs. A watchdog ends the run with the question
+// windows, both file dialogs and (on Linux, where it is Qt's) the print
+// dialog. A watchdog ends the run with the question
 // that got no answer; a hang would otherwise look like a slow test.
 //
 // And one truth about focus and sight: exactly one object claims the focus,
@@ -25,6 +26,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -158,6 +161,7 @@ private:
     Answer ask(QAccessibleInterface *iface, Ask ask, int offset, QAccessible::TextBoundaryType boundary);
     void checkOneTruth(QWidget *window, const char *when);
     void sweepFileDialog(QWidget *parent, const FileDialogRequest &request);
+    void sweepPrintDialog(QWidget *parent, const PrintDialogRequest &request);
 
     Watchdog m_watchdog;
     int m_objectsWithText = 0;
@@ -287,6 +291,27 @@ void TestTextSweep::sweepFileDialog(QWidget *parent, const FileDialogRequest &re
     QVERIFY2(walked, "the file dialog did not open");
 }
 
+void TestTextSweep::sweepPrintDialog(QWidget *parent, const PrintDialogRequest &request)
+{
+    bool walked = false;
+    QTimer::singleShot(0, parent, [&] {
+        auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+        if (dialog) {
+            dialog->activateWindow();
+            QTRY_VERIFY(dialog->isActiveWindow() && dialog->isAncestorOf(QApplication::focusWidget()));
+            QCOMPARE(dialog->accessibleName(), request.spokenTitle);
+            sweep(dialog);
+            checkOneTruth(dialog, "in the print dialog");
+            walked = true;
+            dialog->reject();
+        }
+    });
+    SystemDialogs system;
+    QPrinter printer(QPrinter::HighResolution);
+    QCOMPARE(system.askPrint(parent, printer, request), PrintAnswer::Cancel);
+    QVERIFY2(walked, "the print dialog did not open");
+}
+
 // What a screen reader says after a move: the word or line at, before and
 // after the caret.
 void TestTextSweep::answersAroundAnOffset_data()
@@ -343,6 +368,10 @@ void TestTextSweep::everyQuestionIsAnswered_data()
     QTest::newRow("result window, Destiny empty") << QStringLiteral("result, no Destiny") << QString();
     QTest::newRow("Open dialog") << QStringLiteral("open") << QString();
     QTest::newRow("Save dialog") << QStringLiteral("save") << QString();
+#ifndef Q_OS_WIN
+    // Windows' print dialog is the system's, not made of Qt's widgets.
+    QTest::newRow("Print dialog") << QStringLiteral("print") << QString();
+#endif
 }
 
 void TestTextSweep::everyQuestionIsAnswered()
@@ -373,6 +402,10 @@ void TestTextSweep::everyQuestionIsAnswered()
             w->cmdSave->click();
             QCOMPARE(fake.fileRequests.size(), 1);
             sweepFileDialog(w, fake.fileRequests.first());
+        } else if (window == QLatin1String("print")) {
+            w->mnuPrint->trigger();
+            QCOMPARE(fake.printRequests.size(), 1);
+            sweepPrintDialog(w, fake.printRequests.first());
         } else {
             sweep(w);
         }

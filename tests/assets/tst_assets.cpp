@@ -56,6 +56,7 @@ class TestAssets : public QObject
 private slots:
     void portrait_data();
     void portrait();
+    void printPortraitsShowTheirOwnGod();
     void hestiaIsAGifUnderAJpegKey();
     void entryOutsideTheList_data();
     void entryOutsideTheList();
@@ -114,6 +115,45 @@ void TestAssets::portrait()
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), size);
     QVERIFY(!image.isGrayscale());
+
+    // The same god for paper: 300 pixels for an inch.
+    const QString printPath = Assets::printPortraitResourcePath(entry);
+    QVERIFY2(printPath.endsWith(key.chopped(4) + QStringLiteral(".png")), qPrintable(printPath));
+    QVERIFY2(QFile(printPath).size() <= MaxPortraitBytes, qPrintable(printPath));
+    const QImage print = Assets::printPortrait(entry);
+    QCOMPARE(print.size(), QSize(Assets::PrintPortraitPixels, Assets::PrintPortraitPixels));
+    QVERIFY(!print.isGrayscale());
+}
+
+void TestAssets::printPortraitsShowTheirOwnGod()
+{
+    // Each print portrait looks most like the window's picture of the same
+    // god, as a slip in the renderer's table would not.
+    const auto thumbnail = [](const QImage &image) {
+        return image.convertToFormat(QImage::Format_RGB32).scaled(24, 24, Qt::IgnoreAspectRatio,
+                                                                   Qt::SmoothTransformation);
+    };
+    const auto distance = [](const QImage &a, const QImage &b) {
+        qint64 total = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y);
+                const QRgb q = b.pixel(x, y);
+                total += qAbs(qRed(p) - qRed(q)) + qAbs(qGreen(p) - qGreen(q)) + qAbs(qBlue(p) - qBlue(q));
+            }
+        return total;
+    };
+    QList<QImage> screen;
+    for (int entry = 1; entry <= Assets::PortraitCount; ++entry)
+        screen << thumbnail(Assets::portrait(entry));
+    for (int entry = 1; entry <= Assets::PortraitCount; ++entry) {
+        const QImage print = thumbnail(Assets::printPortrait(entry));
+        int closest = 0;
+        for (int other = 1; other < Assets::PortraitCount; ++other)
+            if (distance(print, screen.at(other)) < distance(print, screen.at(closest)))
+                closest = other;
+        QCOMPARE(closest + 1, entry);
+    }
 }
 
 void TestAssets::hestiaIsAGifUnderAJpegKey()
@@ -150,6 +190,8 @@ void TestAssets::entryOutsideTheList()
     QVERIFY(Assets::portrait(entry).isNull());
     QVERIFY(Assets::portraitKey(entry).isEmpty());
     QVERIFY(Assets::portraitResourcePath(entry).isEmpty());
+    QVERIFY(Assets::printPortrait(entry).isNull());
+    QVERIFY(Assets::printPortraitResourcePath(entry).isEmpty());
 }
 
 void TestAssets::portraitsAreDistinctPictures()

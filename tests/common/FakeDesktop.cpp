@@ -9,6 +9,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -84,6 +85,20 @@ QString FakeDesktop::askFileName(QWidget *, const FileDialogRequest &request)
 {
     fileRequests.append(request);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialogRequest &request)
+{
+    if (noPrinter)
+        return PrintAnswer::NoPrinter;
+    printRequests.append(request);
+    const QString path = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
+    if (path.isEmpty())
+        return PrintAnswer::Cancel;
+    // As Qt's dialog leaves the printer when "Print to File (PDF)" is chosen.
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return PrintAnswer::Print;
 }
 
 void FakeDesktop::open(const QUrl &url) { openedUrls.append(url); }

@@ -42,12 +42,17 @@ public:
     // What was shown, asked or opened.
     QList<ShownMessage> messages;
     QList<FileDialogRequest> fileRequests;
+    QList<PrintDialogRequest> printRequests;
     QList<QUrl> openedUrls;
     QList<int> endedWith;
 
     // What to answer.
     QQueue<QMessageBox::StandardButton> messageAnswers;   // default: the first button offered
     QQueue<QString> fileAnswers;                          // default: cancel (empty)
+    // The print dialog: a path prints into that PDF file, an empty one cancels
+    // (also the default); with noPrinter the system has no printer at all.
+    QQueue<QString> printAnswers;
+    bool noPrinter = false;
     QQueue<float> randomDraws;                            // default: 0.0
     QDate fixedToday{2026, 12, 7};
 
@@ -59,6 +64,7 @@ public:
     QMessageBox::StandardButton message(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                         QMessageBox::StandardButtons buttons) override;
     QString askFileName(QWidget *parent, const FileDialogRequest &request) override;
+    PrintAnswer askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request) override;
 
     // Removes the program's settings and lock folders from the test locations.
     static void emptyTestFolders();

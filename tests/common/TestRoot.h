@@ -28,6 +28,12 @@ public:
         FakeDesktop *fake = FakeDesktop::current();
         return fake ? fake->askFileName(parent, request) : QString();
     }
+
+    PrintAnswer askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request) override
+    {
+        FakeDesktop *fake = FakeDesktop::current();
+        return fake ? fake->askPrint(parent, printer, request) : PrintAnswer::Cancel;
+    }
 };
 
 inline Root &testRoot()

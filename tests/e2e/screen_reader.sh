@@ -4,12 +4,13 @@
 #
 # A blind user makes a reading with Orca, Debian's screen reader, and the
 # keyboard alone, and hears it: the date lists say what they hold and every
-# change of entry, a menu stays open, the result window says the reading as it opens, the
-# mythology boxes name their god and are read whole, a step says where it
-# led, and each file dialog says what it is for. Orca's review commands read
-# what is on the screen: flat review of the date row says the date chosen,
-# and where-am-I in a mythology box says the god and the line there. What
-# Orca said is read from its own debug log.
+# change of entry, a menu stays open, the result window says the reading as
+# it opens, the mythology boxes name their god and are read whole, a step
+# says where it led, and each file dialog and the print dialog say what
+# they are for. Orca's review commands read what is on the screen: flat
+# review of the date row says the date chosen, and where-am-I in a
+# mythology box says the god and the line there. What Orca said is read
+# from its own debug log.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 # shellcheck source=accessibility_bus.sh
@@ -119,6 +120,16 @@ hear space
 expect_heard "a step on the Destiny side" "^Destiny shows Dionysus"
 hear Tab
 expect_heard "the Destiny mythology box" "^Destiny god: Dionysus read only text"
+
+step "the print dialog"
+# File's first entry is Print; the dialog says what it is for, and Cancel
+# brings the focus back where it was.
+hear alt+f
+expect_heard "the result window's File menu" "^Print"
+hear Return
+expect_heard "the print dialog" "Pallastro: Print this reading dialog"
+hear Escape
+expect_heard "back from the print dialog" "^Destiny god: Dionysus read only text"
 
 step "the file dialogs"
 hear Tab space

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Reduction of a name and a birth date to the Destiny and Life Path numbers.
+// Reduction of a name and a birth date to the Destiny and Life Path numbers,
+// and the working that shows how.
 
 #include "modGreekNumerology.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace modGreekNumerology;
@@ -15,6 +17,39 @@ namespace {
 int digitalRoot(int n)
 {
     return n == 0 ? 0 : 1 + (n - 1) % 9;
+}
+
+// Checks the arithmetic a working's text shows, read back from the text
+// alone: the terms add up to the sum after them, each arrow's digits are
+// those of the sum before it and add up to the sum after it, and the last
+// sum is the number. Empty when all holds, else what does not.
+QString arithmeticOf(const QString &text, int number)
+{
+    const QStringList steps = text.split(QStringLiteral(" \u2192 "));
+    int previous = -1;
+    for (int i = 0; i < steps.size(); ++i) {
+        QStringList sides = steps.at(i).split(QStringLiteral(" = "));
+        // A single term stands alone.
+        if (i == 0 && sides.size() == 1 && !sides.at(0).contains(QLatin1Char('+')))
+            sides << sides.at(0);
+        if (sides.size() != 2)
+            return QStringLiteral("step '%1' is no sum").arg(steps.at(i));
+        int sum = 0;
+        QString digits;
+        static const QRegularExpression plus(QStringLiteral("[ +]+"));
+        for (const QString &term : sides.at(0).split(plus)) {
+            sum += term.toInt();
+            digits += term;
+        }
+        if (sum != sides.at(1).toInt())
+            return QStringLiteral("'%1' does not add up").arg(steps.at(i));
+        if (i > 0 && digits != QString::number(previous))
+            return QStringLiteral("'%1' are not the digits of %2").arg(sides.at(0)).arg(previous);
+        previous = sides.at(1).toInt();
+    }
+    if (previous != number)
+        return QStringLiteral("ends in %1, not %2").arg(previous).arg(number);
+    return {};
 }
 
 } // namespace
@@ -48,6 +83,14 @@ private slots:
     void lifePathOutsideTheLists();
 
     void computeNumbersStoresBoth();
+
+    void digitSums_data();
+    void digitSums();
+    void working_data();
+    void working();
+    void workingOfEveryListedDateAddsUp();
+    void workingOfManyNamesAddsUp();
+    void readingDetailsAreKeptUntilForgotten();
 };
 
 void TestReduction::init()
@@ -286,6 +329,144 @@ void TestReduction::computeNumbersStoresBoth()
     ComputeNumbers(QStringLiteral("123"), 9, 8, 1999);
     QCOMPARE(LifePathNumber, qint16(1));
     QCOMPARE(DestinyNumber, qint16(0));
+}
+
+void TestReduction::digitSums_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QList<qint16>>("sums");
+
+    QTest::newRow("one digit") << 7 << QList<qint16>{7};
+    QTest::newRow("0") << 0 << QList<qint16>{0};
+    QTest::newRow("1998") << 1998 << QList<qint16>{1998, 27, 9};
+    QTest::newRow("19999, three rounds") << 19999 << QList<qint16>{19999, 37, 10, 1};
+    QTest::newRow("negative: none") << -5 << QList<qint16>{};
+}
+
+void TestReduction::digitSums()
+{
+    QFETCH(int, n);
+    QFETCH(QList<qint16>, sums);
+
+    QCOMPARE(DigitSums(qint16(n)), sums);
+}
+
+void TestReduction::working_data()
+{
+    QTest::addColumn<QString>("name");   // null: the date's working
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("monthIndex");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+
+    const QString date;
+    QTest::newRow("15 March 1980: whole values, not digits")
+        << date << 15 << 2 << 1980 << "15 + 3 + 1980 = 1998 \u2192 1+9+9+8 = 27 \u2192 2+7 = 9" << 9;
+    QTest::newRow("9 September 1999: two rounds")
+        << date << 9 << 8 << 1999 << "9 + 9 + 1999 = 2017 \u2192 2+0+1+7 = 10 \u2192 1+0 = 1" << 1;
+    QTest::newRow("a total past 32767")
+        << date << 30000 << 0 << 2767 << "30000 + 1 + 2767 = 32768, outside 0 to 32767, so 0" << 0;
+
+    QTest::newRow("John Smith: a group a word")
+        << "John Smith" << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8" << 8;
+    QTest::newRow("blanks around and between words")
+        << "  John   Smith " << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8" << 8;
+    QTest::newRow("a hyphen joins: one word")
+        << "Mary-Ann" << 0 << 0 << 0 << "4+1+9+7+1+5+5 = 32 \u2192 3+2 = 5" << 5;
+    QTest::newRow("a word without letters makes no group")
+        << "Anna 123 Lee" << 0 << 0 << 0 << "1+5+5+1 + 3+5+5 = 25 \u2192 2+5 = 7" << 7;
+    QTest::newRow("precomposed accent counts nothing")
+        << "\u00C9lodie" << 0 << 0 << 0 << "3+6+4+9+5 = 27 \u2192 2+7 = 9" << 9;
+    QTest::newRow("one digit: no arrow") << "A B" << 0 << 0 << 0 << "1 + 2 = 3" << 3;
+    QTest::newRow("one letter: not repeated") << "R" << 0 << 0 << 0 << "9" << 9;
+    QTest::newRow("no letter: Destiny 0") << "123" << 0 << 0 << 0 << "no letter from A to Z, so 0" << 0;
+    QTest::newRow("the longest working written out")
+        << QString(WorkingTermsShown, QLatin1Char('a')) << 0 << 0 << 0
+        << QStringList(WorkingTermsShown, QStringLiteral("1")).join(QLatin1Char('+'))
+               + QStringLiteral(" = 60 \u2192 6+0 = 6")
+        << 6;
+    QTest::newRow("one letter more: counted, not written out")
+        << QString(WorkingTermsShown + 1, QLatin1Char('a')) << 0 << 0 << 0
+        << "61 letter values add up to 61 \u2192 6+1 = 7" << 7;
+    QTest::newRow("letters past the 16-bit limit")
+        << QString(3640, QLatin1Char('I')) + QStringLiteral("HH") << 0 << 0 << 0
+        << "3640 letter values add up to 32760 (2 more letters left out: they would carry the sum past 32767) "
+           "\u2192 3+2+7+6+0 = 18 \u2192 1+8 = 9"
+        << 9;
+}
+
+void TestReduction::working()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, monthIndex);
+    QFETCH(int, year);
+    QFETCH(QString, text);
+    QFETCH(int, number);
+
+    const Working w = name.isNull() ? LifePathWorking(qint16(day), qint16(monthIndex), qint16(year))
+                                    : DestinyWorking(name);
+    QCOMPARE(WorkingText(w), text);
+    QCOMPARE(int(w.number), number);
+    QCOMPARE(int(name.isNull() ? ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year))
+                               : ComputeDestiny(name)),
+             number);
+}
+
+void TestReduction::workingOfEveryListedDateAddsUp()
+{
+    for (int year = 1900; year <= 2050; ++year) {
+        for (int monthIndex = 0; monthIndex <= 11; ++monthIndex) {
+            for (int day = 1; day <= 31; ++day) {
+                const Working w = LifePathWorking(qint16(day), qint16(monthIndex), qint16(year));
+                const QString wrong = arithmeticOf(WorkingText(w), w.number);
+                if (!wrong.isEmpty() || w.number != ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year)))
+                    QFAIL(qPrintable(QStringLiteral("%1/%2/%3: %4 (%5)").arg(day).arg(monthIndex + 1).arg(year)
+                                         .arg(WorkingText(w), wrong)));
+            }
+        }
+    }
+}
+
+void TestReduction::workingOfManyNamesAddsUp()
+{
+    // Names of letters, blanks, hyphens, digits and accented letters, from a
+    // fixed seed so that a failure comes back.
+    QRandomGenerator random(20261207);
+    const QString alphabet = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ   --'07\u00C9\u00E9\u0301");
+    for (int i = 0; i < 3000; ++i) {
+        QString name;
+        const int length = int(random.bounded(1, 40));
+        for (int c = 0; c < length; ++c)
+            name += alphabet.at(int(random.bounded(alphabet.size())));
+        const Working w = DestinyWorking(name);
+        QCOMPARE(w.number, ComputeDestiny(name));
+        if (w.termCount() == 0) {
+            QCOMPARE(w.number, qint16(0));
+            continue;
+        }
+        const QString wrong = arithmeticOf(WorkingText(w), w.number);
+        QVERIFY2(wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + WorkingText(w) + QStringLiteral(": ") + wrong));
+    }
+}
+
+void TestReduction::readingDetailsAreKeptUntilForgotten()
+{
+    QVERIFY(!ReadingDetails);
+    ComputeNumbers(QStringLiteral("John Smith"), 15, 2, 1980);
+    QVERIFY(ReadingDetails);
+    QCOMPARE(*ReadingDetails, (ReadingPerson{QStringLiteral("John Smith"), 15, 2, 1980}));
+
+    // A new reading replaces it.
+    ComputeNumbers(QStringLiteral("Anna"), 1, 0, 1900);
+    QCOMPARE(ReadingDetails->name, QStringLiteral("Anna"));
+
+    ForgetReadingDetails();
+    QVERIFY(!ReadingDetails);
+    ComputeNumbers(QStringLiteral("Anna"), 1, 0, 1900);
+    ResetReadingState();
+    QVERIFY(!ReadingDetails);
 }
 
 QTEST_GUILESS_MAIN(TestReduction)

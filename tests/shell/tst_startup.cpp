@@ -136,6 +136,10 @@ private slots:
                 throw 7;
             }
             QString askFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+            PrintAnswer askPrint(QWidget *, QPrinter &, const PrintDialogRequest &) override
+            {
+                return PrintAnswer::Cancel;
+            }
         } dialogs;
         dialogs.named = named;
         InstanceLock first(UserFolders::lockFolder(), Identity::ApplicationName());

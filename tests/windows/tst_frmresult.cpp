@@ -3,16 +3,21 @@
 
 // The result window: what each side shows, stepping through the gods with
 // the end-of-list messages, the side without gods, Back and a new reading,
-// Print doing nothing, saving, the keyboard order and how the window ends
-// the program.
+// Print (the whole reading onto the printer the dialog gives, or nothing at
+// all when the dialog is cancelled), saving, the keyboard order and how the
+// window ends the program.
 
 #include "FakeDesktop.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
+#include "ReadingFile.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,7 +47,11 @@ private slots:
     void sideWithoutGods();
     void backAndNewReadingStartAtFirstGods_data();
     void backAndNewReadingStartAtFirstGods();
-    void printChangesNothing();
+    void printCancelledChangesNothing();
+    void printPrintsTheWholeReading_data();
+    void printPrintsTheWholeReading();
+    void printWithoutAPrinterSaysSo();
+    void printThatFailsSaysSo();
     void mythologyBoxesReadOnlyFocusableScrollable();
     void descriptionShowsWholeLines_data();
     void descriptionShowsWholeLines();
@@ -321,24 +330,117 @@ void TestFrmResult::backAndNewReadingStartAtFirstGods()
     QCOMPARE(again->lblD[1]->text(), gn::GodNames[gn::DestinyGods.at(0)].toUpper());
 }
 
-void TestFrmResult::printChangesNothing()
+void TestFrmResult::printCancelledChangesNothing()
 {
     FakeDesktop fake;
     auto *w = openReading(6, 9);
     w->cmdNextLP_Click();
     const SideView lifePath = lifePathView(w);
     const SideView destiny = destinyView(w);
+    // The hidden button stays hidden; the menu entry keeps its place and text.
     QVERIFY(w->cmdPrint->isHidden());
+    QCOMPARE(w->mnuFile->actions().constFirst(), w->mnuPrint);
+    QCOMPARE(w->mnuPrint->text(), QStringLiteral("&Print"));
 
     w->mnuPrint->trigger();
 
+    // The dialog was asked, for the whole reading, and cancelled.
+    QCOMPARE(fake.printRequests.size(), 1);
+    QCOMPARE(fake.printRequests.constFirst().spokenTitle, QStringLiteral("Pallastro: Print this reading"));
+    QVERIFY(fake.printRequests.constFirst().pageCount >= 1);
     QVERIFY(lifePathView(w) == lifePath);
     QVERIFY(destinyView(w) == destiny);
     QCOMPARE(int(frmGreekNumerologyResult::LifePathPosition), 1);
+    QCOMPARE(gn::LifePathNumber, qint16(6));
+    QCOMPARE(gn::DestinyNumber, qint16(9));
     QVERIFY(fake.messages.isEmpty());
     QVERIFY(fake.fileRequests.isEmpty());
     QVERIFY(fake.endedWith.isEmpty());
     QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+}
+
+void TestFrmResult::printPrintsTheWholeReading_data()
+{
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a reading made in this run: the person and the working") << false;
+    QTest::newRow("a reading opened from a file: the numbers only") << true;
+}
+
+void TestFrmResult::printPrintsTheWholeReading()
+{
+    QFETCH(bool, opened);
+    FakeDesktop fake;
+    QTemporaryDir folder;
+    frmMain *main = testRoot().ShowFreshMain();
+    main->txtName->setText(QStringLiteral("John Smith"));
+    main->cboMonth->setCurrentIndex(2);
+    main->cboDate->setCurrentIndex(14);
+    main->cboYear->setCurrentIndex(80);
+    main->cmdProceed_Click();
+    if (opened) {
+        // Back, then a saved reading of other numbers: John Smith's name and
+        // date must not be printed with them.
+        onlyOpen<frmGreekNumerologyResult>()->cmdBack_Click();
+        const QString saved = folder.filePath(QStringLiteral("seven-three.grn"));
+        QVERIFY(ReadingFile::write(saved, {7, 3}));
+        QVERIFY(onlyOpen<frmMain>()->OpenReading(saved));
+        QVERIFY(!gn::ReadingDetails);
+    } else {
+        QVERIFY(gn::ReadingDetails);
+        QCOMPARE(gn::ReadingDetails->name, QStringLiteral("John Smith"));
+    }
+    auto *w = onlyOpen<frmGreekNumerologyResult>();
+    QVERIFY(w);
+
+    const QString pdf = folder.filePath(QStringLiteral("reading.pdf"));
+    fake.printAnswers.enqueue(pdf);
+    w->mnuPrint->trigger();
+
+    QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messageTexts().join(QLatin1Char('\n'))));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), QByteArray("%PDF-"));
+    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+#ifndef Q_OS_WIN
+    // Every god of both sides, not only the two on screen; the person only
+    // where the reading was made here. (tests/print checks the pages fully,
+    // on both systems.)
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString pages = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const QStringList gods = opened ? QStringList{QStringLiteral("Hephaestus"), QStringLiteral("Prometheus"),
+                                                  QStringLiteral("Hermes")}
+                                    : QStringList{QStringLiteral("Aphrodite"), QStringLiteral("Aphrodite Pandemos"),
+                                                  QStringLiteral("Apollo"), QStringLiteral("Dionysus")};
+    for (const QString &god : gods)
+        QVERIFY2(pages.contains(god), qPrintable(god + QStringLiteral(" is not printed")));
+    QCOMPARE(pages.contains(QStringLiteral("John Smith")), !opened);
+    QCOMPARE(pages.contains(QStringLiteral("15 + 3 + 1980 = 1998")), !opened);
+#endif
+}
+
+void TestFrmResult::printWithoutAPrinterSaysSo()
+{
+    FakeDesktop fake;
+    fake.noPrinter = true;
+    auto *w = openReading(1, 2);
+    w->mnuPrint->trigger();
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(fake.messages.constFirst().icon, QMessageBox::Critical);
+    QVERIFY(fake.messages.constFirst().text.startsWith(QStringLiteral("There is no printer to print on.")));
+    QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+}
+
+void TestFrmResult::printThatFailsSaysSo()
+{
+    FakeDesktop fake;
+    QTemporaryDir folder;
+    auto *w = openReading(1, 2);
+    fake.printAnswers.enqueue(folder.filePath(QStringLiteral("no such folder/reading.pdf")));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    w->mnuPrint->trigger();
+    QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("The reading could not be printed.")});
 }
 
 void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()

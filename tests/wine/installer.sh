@@ -108,7 +108,7 @@ john=$(reading_bytes 9 8)
 
 step "silent install"
 wine "$SETUP" /S >"$E2E_TMP/setup.log" 2>&1 || fail "the installer failed with status $?"
-for f in pallastro.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+for f in pallastro.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll Qt6PrintSupport.dll platforms/qwindows.dll \
          imageformats/qjpeg.dll imageformats/qgif.dll libstdc++-6.dll libgcc_s_seh-1.dll \
          libwinpthread-1.dll Uninstall.exe; do
     [ -f "$instdir/$f" ] || fail "not installed: $f (in $instdir: $(cd "$local_programs" 2>/dev/null && find . | head -n 20))"

@@ -7,6 +7,7 @@
 #include "AccessibleDescriptionBox.h"
 #include "AccessibleLineEdit.h"
 #include "AccessibleLinkLabel.h"
+#include "AccessibleTabBar.h"
 #include "AnnouncingButton.h"
 #include "AnnouncingButtonAccessible.h"
 #include "DescriptionBox.h"
@@ -17,6 +18,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
 
 namespace Accessibility {
 
@@ -42,6 +44,9 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new DropDownListAccessible(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QLineEdit"))
         return new AccessibleLineEdit(static_cast<QLineEdit *>(widget));
+    // Among the options of Qt's print dialog.
+    if (className == QLatin1String("QTabBar"))
+        return new AccessibleTabBar(static_cast<QTabBar *>(widget));
     // Only widgets of no better known class come down to QWidget, and Qt
     // gives them this role too.
     if (className == QLatin1String("QWidget"))

@@ -286,6 +286,9 @@ bool frmMain::OpenReading(const QString &path)
 
     modGreekNumerology::LifePathNumber = reading->lifePath;
     modGreekNumerology::DestinyNumber = reading->destiny;
+    // A saved reading holds the two numbers only: whoever the last reading
+    // of this run was for, this one is not theirs.
+    modGreekNumerology::ForgetReadingDetails();
     m_root.ShowResult(*this);
     return true;
 }

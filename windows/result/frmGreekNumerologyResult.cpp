@@ -17,16 +17,20 @@
 #include "Look.h"
 #include "Dialogs.h"
 #include "ReadingFile.h"
+#include "ReadingPrintout.h"
+#include "ReadingSummary.h"
 #include "Twips.h"
 #include "modGreekNumerology.h"
 #include "modHelp.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 
 using WindowKit::label;
@@ -432,6 +436,8 @@ void frmGreekNumerologyResult::cmdBack_Click()
 {
     modGreekNumerology::LifePathGods.clear();
     modGreekNumerology::DestinyGods.clear();
+    // The next reading is a new one, or one opened without a name.
+    modGreekNumerology::ForgetReadingDetails();
     LifePathPosition = 0;
     DestinyPosition = 0;
 
@@ -442,8 +448,27 @@ void frmGreekNumerologyResult::mnuBack_Click() { cmdBack_Click(); }
 
 void frmGreekNumerologyResult::cmdPrint_Click()
 {
-    // Printing is not offered; the command is kept so that the menu entry has
-    // somewhere to go.
+    // The whole reading, every god of both sides, not only the two in view.
+    const ReadingPrintout printout(ReadingSummary::current(QDate::currentDate()));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(Identity::Name() + QStringLiteral(" reading"));
+    printer.setCreator(Identity::Title());
+
+    PrintDialogRequest request;
+    request.spokenTitle = Identity::Name() + QStringLiteral(": Print this reading");
+    request.pageCount = printout.pageCount(printer);
+    switch (m_dialogs.askPrint(this, printer, request)) {
+    case PrintAnswer::Cancel:
+        return;
+    case PrintAnswer::NoPrinter:
+        showError(QStringLiteral("There is no printer to print on. Add one in the system's settings (Windows "
+                                 "offers Microsoft Print to PDF), then print again."));
+        return;
+    case PrintAnswer::Print:
+        break;
+    }
+    if (printout.print(printer) == 0)
+        showError(QStringLiteral("The reading could not be printed."));
 }
 
 void frmGreekNumerologyResult::mnuPrint_Click() { cmdPrint_Click(); }

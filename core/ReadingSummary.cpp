@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ReadingSummary.h"
+
+#include "Identity.h"
+
+#include <array>
+
+namespace ReadingSummary {
+
+namespace {
+
+using namespace modGreekNumerology;
+
+constexpr int PortraitEntries = 16;
+
+constexpr std::array<const char *, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+QString elidedName(const QString &name)
+{
+    if (name.size() <= NameShown)
+        return name;
+    QString shown = name.left(NameShown);
+    // Never half a character of another plane.
+    if (shown.back().isHighSurrogate())
+        shown.chop(1);
+    return shown + QStringLiteral("\u2026 (%1 characters in all)").arg(name.size());
+}
+
+Side side(const QString &title, qint16 number)
+{
+    Side s;
+    s.title = title;
+    s.caption = QStringLiteral("Greek Numerology %1 Number is %2").arg(title).arg(number);
+    s.number = number;
+    LoadGodCatalogue();
+    s.interpretation = InterpretationOf(number);
+    int shownPortrait = 0;
+    for (qint16 p : GodsOf(number)) {
+        if (p < 0 || p >= CatalogueSize || GodNames[p].isEmpty())
+            continue;
+        God god;
+        god.position = p;
+        god.name = GodNames[p];
+        god.description = GodDescriptions[p];
+        god.description.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        // As the result window: a god without a picture keeps the one shown
+        // before it.
+        const int own = ownPortraitEntry(p);
+        god.portraitBorrowed = own == 0 && shownPortrait != 0;
+        if (own != 0)
+            shownPortrait = own;
+        god.portraitEntry = shownPortrait;
+        s.gods.append(god);
+    }
+    if (s.gods.isEmpty()) {
+        s.nothingToShow = QStringLiteral("The number %1 has no interpretation and no gods: only the numbers 1 to 9 "
+                                         "have them.")
+                              .arg(number);
+    }
+    return s;
+}
+
+} // namespace
+
+QString dateText(int day, int monthIndex, int year)
+{
+    const QString month = monthIndex >= 0 && monthIndex < int(MonthNames.size())
+                              ? QString::fromLatin1(MonthNames[std::size_t(monthIndex)])
+                              : QStringLiteral("month %1").arg(monthIndex + 1);
+    return QStringLiteral("%1 %2 %3").arg(day).arg(month).arg(year);
+}
+
+int ownPortraitEntry(qint16 position)
+{
+    return position >= 0 && position < PortraitEntries ? position + 1 : 0;
+}
+
+Summary summarise(qint16 lifePath, qint16 destiny, const std::optional<ReadingPerson> &person, QDate printedOn)
+{
+    Summary summary;
+    summary.title = Identity::Title();
+    summary.subtitle = QStringLiteral("Greek Numerology Reading");
+    summary.printed = QStringLiteral("Printed on ")
+                      + dateText(printedOn.day(), printedOn.month() - 1, printedOn.year());
+    if (person) {
+        const Working lifePathWorking = LifePathWorking(person->day, person->monthIndex, person->year);
+        const Working destinyWorking = DestinyWorking(person->name);
+        // The working is printed only where it is that of the numbers shown.
+        if (lifePathWorking.number == lifePath && destinyWorking.number == destiny) {
+            summary.person = Person{elidedName(person->name),
+                                    dateText(person->day, person->monthIndex, person->year),
+                                    WorkingText(lifePathWorking), WorkingText(destinyWorking)};
+        }
+    }
+    if (!summary.person) {
+        summary.noPerson = QStringLiteral("This reading was opened from a saved file, which keeps only its two "
+                                          "numbers: the name, the date of birth and how the numbers were reached "
+                                          "are not known.");
+    }
+    summary.lifePath = side(QStringLiteral("Life Path"), lifePath);
+    summary.destiny = side(QStringLiteral("Destiny"), destiny);
+    return summary;
+}
+
+Summary current(QDate printedOn)
+{
+    return summarise(LifePathNumber, DestinyNumber, ReadingDetails, printedOn);
+}
+
+} // namespace ReadingSummary

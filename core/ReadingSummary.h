@@ -1,0 +1,85 @@
+// SPDX-FileCopyrightText: 2026 The Pallastro authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Everything a printed reading says, gathered from the engine without a
+// widget or a page: the title and the day it is printed, the person and the
+// working when the reading was made in this run, and for each side its
+// number, interpretation and every god of the number. windows/result's
+// ReadingPrintout sets it on pages.
+
+#include "modGreekNumerology.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace ReadingSummary {
+
+struct God
+{
+    qint16 position = 0;       // in the catalogue
+    QString name;              // as the catalogue has it ("Aphrodite Pandemos")
+    QString description;       // paragraphs separated by one line feed
+    // The portrait printed with the god: image-list entry 1..16, 0 for none.
+    // A god without a portrait of its own gets the one the result window
+    // shows with it: that of the god before it in the list (Aphrodite Pandemos
+    // is Aphrodite "of all the people", and the window keeps Aphrodite's
+    // picture when it steps on to her).
+    int portraitEntry = 0;
+    bool portraitBorrowed = false;  // portraitEntry is another god's
+};
+
+struct Side
+{
+    QString title;           // "Life Path" or "Destiny"
+    QString caption;         // as the result window's number line says it
+    qint16 number = 0;
+    QString interpretation;  // empty outside 1..9
+    QList<God> gods;         // empty outside 1..9
+    // When the side has no gods: what is said instead.
+    QString nothingToShow;
+};
+
+struct Person
+{
+    QString name;        // elided past NameShown characters
+    QString birthDate;   // "15 March 1980"
+    QString lifePathWorking;
+    QString destinyWorking;
+};
+
+// Longest name printed whole; past it the name is cut and its length said.
+constexpr int NameShown = 120;
+
+struct Summary
+{
+    QString title;       // the program's title, "Pallastro v1.0"
+    QString subtitle;    // "Greek Numerology Reading"
+    QString printed;     // "Printed on 7 December 2026"
+    std::optional<Person> person;
+    QString noPerson;    // what is said instead when there is no person
+    Side lifePath;
+    Side destiny;
+};
+
+// "7 December 2026", in English whatever the system's language: the program
+// speaks English throughout.
+QString dateText(int day, int monthIndex, int year);
+
+// Portrait of catalogue position p: entry p + 1 for p in 0..15, else 0.
+int ownPortraitEntry(qint16 position);
+
+// The summary of a reading of these numbers, for this person (none for a
+// reading opened from a file), printed on that day.
+Summary summarise(qint16 lifePath, qint16 destiny,
+                  const std::optional<modGreekNumerology::ReadingPerson> &person, QDate printedOn);
+
+// The summary of the reading in the reading state: its numbers and
+// ReadingDetails.
+Summary current(QDate printedOn);
+
+} // namespace ReadingSummary
