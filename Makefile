@@ -14,12 +14,15 @@ SUDO    := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # speech-dispatcher has no voice and will not start); reuse checks every
 # file's licence and copyright, and python3-debian reads .reuse/dep5 into the
 # installed copyright file; Poppler's tools (poppler-utils) read the printed
-# readings back from PDF.
+# readings back from PDF. A saved reading is opened as file managers open it,
+# through shared-mime-info's database, xdg-open (whose generic way asks
+# libfile-mimeinfo-perl's mimetype for a file's type) and GLib's gio.
 PACKAGES := cmake g++ make qt6-base-dev libgl-dev xvfb xauth x11-utils xdotool \
             fonts-dejavu-core desktop-file-utils appstream dpkg-dev file \
             openbox wmctrl faketime dbus-daemon at-spi2-core python3-pyatspi \
             libxtst-dev libxdamage-dev reuse python3-debian \
-            orca speech-dispatcher speech-dispatcher-espeak-ng poppler-utils
+            orca speech-dispatcher speech-dispatcher-espeak-ng poppler-utils \
+            shared-mime-info xdg-utils libfile-mimeinfo-perl libglib2.0-bin
 
 # $(call install-missing,PACKAGES): installs those of PACKAGES that dpkg does
 # not know as installed, with sudo when not root.

@@ -93,7 +93,7 @@ render_print_portrait() {
         +dither -colors 256 $PNG_CLEAN "png8:$here/portraits/print/$name.png"
 }
 
-mkdir -p "$here/portraits/print" "$here/icons" "$here/pointers" "$root/docs"
+mkdir -p "$here/portraits/print" "$here/icons" "$here/mimetypes" "$here/pointers" "$root/docs"
 
 echo "$PORTRAITS" | while read -r key w h format; do
     [ -n "$key" ] || continue
@@ -127,6 +127,17 @@ convert "$tmp/icon-16.png" "$tmp/icon-24.png" "$tmp/icon-32.png" "$tmp/icon-48.p
     "$tmp/icon-64.png" "$tmp/icon-128.png" "$tmp/icon-256.png" -strip "ico:$here/icons/pallastro.ico"
 # The 32 x 32 size is pallastro.png itself; no second copy.
 rm -f "$here/icons/pallastro-32.png"
+
+# The icon of a saved reading, which file managers show for a .grn file: the
+# same sizes, each kept under its size, and an .ico with all of them, built
+# into pallastro.exe as its second icon for Explorer.
+reading=$here/mimetypes/reading.svg
+for size in 16 24 32 48 64 128 256; do
+    rsvg-convert -w "$size" -h "$size" "$reading" -o "$tmp/reading-$size.png"
+    convert "$tmp/reading-$size.png" $PNG_CLEAN "png32:$here/mimetypes/reading-$size.png"
+done
+convert "$tmp/reading-16.png" "$tmp/reading-24.png" "$tmp/reading-32.png" "$tmp/reading-48.png" \
+    "$tmp/reading-64.png" "$tmp/reading-128.png" "$tmp/reading-256.png" -strip "ico:$here/mimetypes/reading.ico"
 
 # Hand pointers. Cursors want hard edges: alpha is cut to fully opaque or
 # fully transparent, and the colours are reduced without dithering.

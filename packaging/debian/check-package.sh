@@ -7,7 +7,8 @@
 #   check-package.sh DEB PROGRAM
 # DEB is the package, PROGRAM the same program in the build folder before it
 # was stripped. Fails on any lintian error or warning (informational and
-# pedantic tags are shown) and on any hardening feature found missing.
+# pedantic tags are shown), on a desktop file that does not validate or a
+# file type the package lacks, and on any hardening feature found missing.
 set -eu
 
 deb=$1
@@ -20,6 +21,33 @@ tree=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-deb.XXXXXX")
 trap 'rm -rf "$tree"' EXIT
 dpkg-deb -x "$deb" "$tree"
 packaged=$tree/usr/bin/pallastro
+
+# What a desktop reads from the package: the entry and the AppStream file
+# valid, and the file type the entry opens defined, with its icon in every
+# size. shared-mime-info's and desktop-file-utils' triggers build the
+# system's databases, so the package brings no maintainer script for them.
+echo "== desktop files and the file type of saved readings"
+desktop=$(find "$tree/usr/share/applications" -name '*.desktop')
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || { echo "FAIL: desktop-file-validate: $out"; exit 1; }
+appstreamcli validate --no-net "$tree"/usr/share/metainfo/*.metainfo.xml
+type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$desktop")
+icon=$(printf '%s' "$type" | tr / -)
+missing=""
+grep -qs "<mime-type type=\"$type\">" "$tree"/usr/share/mime/packages/*.xml || missing="$missing the type '$type'"
+for size in 16x16 24x24 32x32 48x48 64x64 128x128 256x256; do
+    [ -f "$tree/usr/share/icons/hicolor/$size/mimetypes/$icon.png" ] || missing="$missing $size/mimetypes/$icon.png"
+done
+[ -f "$tree/usr/share/icons/hicolor/scalable/mimetypes/$icon.svg" ] || missing="$missing scalable/mimetypes/$icon.svg"
+if [ -n "$missing" ]; then
+    echo "FAIL: the package lacks$missing"
+    exit 1
+fi
+scripts=$(dpkg-deb -I "$deb" | sed -n 's/^ *[0-9]* bytes, *[0-9]* lines *\** *\(preinst\|postinst\|prerm\|postrm\|triggers\) .*/\1/p')
+if [ -n "$scripts" ]; then
+    echo "FAIL: the package has maintainer scripts: $scripts"
+    exit 1
+fi
+echo "$type, its icons, and no maintainer script"
 
 # Control-flow protection is shown but not required: Debian 12's C library
 # start files (Scrt1.o, crti.o, crtn.o) carry no IBT/SHSTK marking, so the

@@ -2,9 +2,11 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ;
 ; The Pallastro installer: a per-user install that needs no administrator,
-; into the user's own programs folder, with a Start-menu entry and an entry in
-; the user's list of installed programs. The uninstaller removes what was
-; installed and nothing else, so readings a user kept there stay.
+; into the user's own programs folder, with a Start-menu entry, an entry in
+; the user's list of installed programs and, for that user alone, the file
+; type of saved readings, which Explorer then opens with the program. The
+; uninstaller removes what was installed and nothing else, so readings a user
+; kept there stay, and another program's claim on the extension too.
 ;
 ; Built by packaging/win64/dist.sh, which passes PRODUCT (the program's
 ; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB, FILES (the
@@ -17,6 +19,10 @@ RequestExecutionLevel user
 
 !define PUBLISHER "${PRODUCT}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+; The user's own classes, which Windows merges over the machine's.
+!define CLASSES "Software\Classes"
+!define READING_EXTENSION ".grn"
+!define READING_TYPE "${PRODUCT}.Reading"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -35,6 +41,8 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "${LEGAL_COPYRIGHT}"
 
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "Integration.nsh"
 !include "${FILES}"
 
 !define MUI_ICON "${ICON}"
@@ -80,6 +88,17 @@ Section "${PRODUCT}"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" ${SIZE_KB}
+
+    ; Saved readings: their type, with the icon of a reading (the program's
+    ; second) and the command a double click runs, and the extension that
+    ; names it. OpenWithProgids offers the program under "Open with" too,
+    ; for a user who has chosen another program for readings.
+    WriteRegStr HKCU "${CLASSES}\${READING_TYPE}" "" "${PRODUCT} reading"
+    WriteRegStr HKCU "${CLASSES}\${READING_TYPE}\DefaultIcon" "" "$INSTDIR\pallastro.exe,1"
+    WriteRegStr HKCU "${CLASSES}\${READING_TYPE}\shell\open\command" "" '"$INSTDIR\pallastro.exe" "%1"'
+    WriteRegStr HKCU "${CLASSES}\${READING_EXTENSION}" "" "${READING_TYPE}"
+    WriteRegStr HKCU "${CLASSES}\${READING_EXTENSION}\OpenWithProgids" "${READING_TYPE}" ""
+    ${NotifyShell_AssocChanged}
 SectionEnd
 
 Section "Uninstall"
@@ -92,4 +111,17 @@ Section "Uninstall"
 
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+    ; The extension goes only while it still names the type: a program
+    ; installed since may have claimed it. Each key goes once nothing else
+    ; is left in it.
+    DeleteRegKey HKCU "${CLASSES}\${READING_TYPE}"
+    ReadRegStr $0 HKCU "${CLASSES}\${READING_EXTENSION}" ""
+    ${If} $0 == "${READING_TYPE}"
+        DeleteRegValue HKCU "${CLASSES}\${READING_EXTENSION}" ""
+    ${EndIf}
+    DeleteRegValue HKCU "${CLASSES}\${READING_EXTENSION}\OpenWithProgids" "${READING_TYPE}"
+    DeleteRegKey /ifempty HKCU "${CLASSES}\${READING_EXTENSION}\OpenWithProgids"
+    DeleteRegKey /ifempty HKCU "${CLASSES}\${READING_EXTENSION}"
+    ${NotifyShell_AssocChanged}
 SectionEnd

@@ -5,13 +5,17 @@
 # Installs the build into a throw-away prefix and checks what a desktop
 # needs to find, list and start the program: the binary, the desktop entry,
 # the AppStream file and the themed icons, and that the two files validate;
-# and the manual page, changelog and copyright file a Debian system expects.
+# the file type of saved readings, its icon, and the entry and AppStream file
+# that claim it; and the manual page, changelog and copyright file a Debian
+# system expects.
 #
-# usage: install_tree.sh BUILD_DIR APP_ID
+# usage: install_tree.sh BUILD_DIR APP_ID READING_TYPE
 set -u
 
 build=$1
 id=$2
+type=$3
+type_icon=$(printf '%s' "$type" | tr / -)
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 
@@ -52,6 +56,11 @@ if [ -f "$desktop" ]; then
         || fail "Exec=$exec_cmd does not name an installed binary"
     [ "$(key Icon)" = "$id" ] && pass "Icon names the themed icon $id" \
         || fail "Icon=$(key Icon), expected $id"
+    # A file manager hands the file over only where Exec has a place for it.
+    [ "$(key Exec | cut -d' ' -f2-)" = "%f" ] && pass "Exec takes one file" \
+        || fail "Exec=$(key Exec), expected one %f"
+    [ "$(key MimeType)" = "$type;" ] && pass "MimeType=$type;" \
+        || fail "MimeType=$(key MimeType), expected $type;"
 else
     fail "missing share/applications/$id.desktop"
 fi
@@ -69,7 +78,8 @@ if [ -f "$metainfo" ]; then
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
         && pass "metainfo launches the installed desktop entry" \
         || fail "metainfo does not name $id.desktop as its launchable"
-    for part in '<summary>' '<description>' '<screenshot' '<release version="1.0.0"'; do
+    for part in '<summary>' '<description>' '<screenshot' '<release version="1.0.0"' \
+                "<mediatype>$type</mediatype>"; do
         grep -q "$part" "$metainfo" || fail "metainfo lacks $part"
     done
 else
@@ -94,6 +104,40 @@ if [ -f "$svg" ] && grep -q '<svg' "$svg"; then
 else
     fail "missing or empty scalable icon"
 fi
+
+# --- the file type of saved readings -----------------------------------------
+# Built into a database of its own, as shared-mime-info's trigger builds the
+# system's: the type must load without a warning, with its glob matched
+# case-sensitively (Open takes only a lower-case ending) and its icon there.
+mimexml="$prefix/share/mime/packages/$id.xml"
+if [ -f "$mimexml" ]; then
+    data=$(mktemp -d "${TMPDIR:-/tmp}/pallastro-mime.XXXXXX")
+    mimedb=$data/mime
+    mkdir -p "$mimedb/packages"
+    cp "$mimexml" "$mimedb/packages/"
+    # A database in a folder no application searches gets a note.
+    if out=$(XDG_DATA_DIRS=$data update-mime-database "$mimedb" 2>&1) && [ -z "$out" ]; then
+        pass "the type loads into a MIME database"
+    else
+        fail "update-mime-database: $out"
+    fi
+    # The case-sensitive line; a plain one follows it for older readers.
+    grep -qxF "50:$type:*.grn:cs" "$mimedb/globs2" 2>/dev/null && pass "*.grn, case-sensitive, is $type" \
+        || fail "the database's globs are: $(grep -v '^#' "$mimedb/globs2" 2>&1)"
+    icon_name=$(sed -n 's|.*<icon name="\([^"]*\)"/>.*|\1|p' "$mimedb/$type.xml" 2>/dev/null)
+    [ "$icon_name" = "$type_icon" ] && pass "the type's icon is $type_icon" \
+        || fail "the type's icon is '$icon_name', expected $type_icon"
+    rm -rf "$data"
+else
+    fail "missing share/mime/packages/$id.xml"
+fi
+for size in 16 24 32 48 64 128 256; do
+    png="$hicolor/${size}x${size}/mimetypes/$type_icon.png"
+    file "$png" 2>/dev/null | grep -q "PNG image data, $size x $size," \
+        || fail "reading icon ${size}x${size}: $(file -b "$png" 2>&1)"
+done
+grep -q '<svg' "$hicolor/scalable/mimetypes/$type_icon.svg" 2>/dev/null && pass "reading icons" \
+    || fail "missing or empty scalable reading icon"
 
 # --- manual page, changelog, copyright ---------------------------------------
 # What the files say is lintian's to check (make check-package); here, that
@@ -128,6 +172,8 @@ stray=$(cd "$prefix" && find . -type f \
     ! -path "./share/applications/$id.desktop" \
     ! -path "./share/metainfo/$id.metainfo.xml" \
     ! -path "./share/icons/hicolor/*/apps/$id.*" \
+    ! -path "./share/mime/packages/$id.xml" \
+    ! -path "./share/icons/hicolor/*/mimetypes/$type_icon.*" \
     ! -path './share/man/man1/pallastro.1.gz' \
     ! -path './share/doc/pallastro/changelog.gz' \
     ! -path './share/doc/pallastro/copyright')

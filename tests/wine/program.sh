@@ -9,7 +9,8 @@
 # keyboard only, the first- and last-record messages, Save (into the user's
 # Documents, where the first dialog of a run opens) and Open again, a second
 # copy refused, E&xit with status 0, and 15 days later the update reminder
-# and an Open that again starts in Documents, not where the last run left off.
+# and an Open that again starts in Documents, not where the last run left off;
+# and, unlike the installer, it registers no file type.
 #
 #   tests/wine/program.sh PATH-TO-Pallastro-X.Y.Z-win64.zip PATH-TO-QT-SOURCE.tar
 ZIP=${1:?usage: program.sh PATH-TO-ZIP PATH-TO-QT-SOURCE.tar}
@@ -170,4 +171,9 @@ RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) ||
 wmctrl -i -c "$RESULT"
 wait_exit "$APP_PID" 15 || fail "the title-bar close did not end the process"
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+
+step "the program from the zip registered no file type"
+for key in .grn Pallastro.Reading; do
+    if wine reg query "HKCU\\Software\\Classes\\$key" >/dev/null 2>&1; then fail "running the program registered $key"; fi
+done
 echo "ok"
