@@ -53,4 +53,14 @@ Problem check(const QString &name, int dayPosition, int monthPosition, const QSt
     return Problem::None;
 }
 
+QStringList monthNames()
+{
+    return {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
+    };
+}
+
 } // namespace EntryCheck

@@ -8,6 +8,7 @@
 // January = 0); the year as the text of its list entry.
 
 #include <QString>
+#include <QStringList>
 
 namespace EntryCheck {
 
@@ -21,6 +22,10 @@ enum class Problem {
 // The name with leading and trailing blanks removed (blanks only, not tabs
 // or other white space).
 QString trimBlanks(const QString &text);
+
+// The months in list order, January first, in English: the date lists
+// show them, and a printed reading names the birth month with them.
+QStringList monthNames();
 
 // Every fourth year, with no century exception: 1900 counts.
 bool isLeapYear(int year);

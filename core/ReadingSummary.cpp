@@ -3,9 +3,9 @@
 
 #include "ReadingSummary.h"
 
+#include "EntryCheck.h"
 #include "Identity.h"
 
-#include <array>
 
 namespace ReadingSummary {
 
@@ -14,11 +14,6 @@ namespace {
 using namespace modGreekNumerology;
 
 constexpr int PortraitEntries = 16;
-
-constexpr std::array<const char *, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 QString elidedName(const QString &name)
 {
@@ -69,8 +64,9 @@ Side side(const QString &title, qint16 number)
 
 QString dateText(int day, int monthIndex, int year)
 {
-    const QString month = monthIndex >= 0 && monthIndex < int(MonthNames.size())
-                              ? QString::fromLatin1(MonthNames[std::size_t(monthIndex)])
+    const QStringList months = EntryCheck::monthNames();
+    const QString month = monthIndex >= 0 && monthIndex < months.size()
+                              ? months.at(monthIndex)
                               : QStringLiteral("month %1").arg(monthIndex + 1);
     return QStringLiteral("%1 %2 %3").arg(day).arg(month).arg(year);
 }

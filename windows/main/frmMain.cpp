@@ -173,13 +173,7 @@ void frmMain::connectCommands()
 
 void frmMain::Form_Load()
 {
-    const QStringList months = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December"),
-    };
-    cboMonth->addItems(months);
+    cboMonth->addItems(EntryCheck::monthNames());
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
     for (int year = 1900; year <= 2050; ++year)
