@@ -4,6 +4,7 @@
 #include "InstanceChannel.h"
 
 #include "HandOverRequest.h"
+#include "UserFolders.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -32,15 +33,14 @@ InstanceChannel::~InstanceChannel() = default;
 
 QString InstanceChannel::nameFor(const QString &folder, const QString &applicationName)
 {
+    const QString name = QStringLiteral("%1-%2").arg(applicationName, UserFolders::userTag());
 #ifdef Q_OS_UNIX
-    return QDir(folder).filePath(QStringLiteral("%1-%2.socket").arg(applicationName).arg(::getuid()));
+    return QDir(folder).filePath(name + QStringLiteral(".socket"));
 #else
-    Q_UNUSED(folder);
     // Pipe names are machine-wide; the user's name keeps two users' copies
     // apart, and the access list keeps each out of the other's.
-    QString user = qEnvironmentVariable("USERNAME");
-    user.replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return QStringLiteral("%1-%2").arg(applicationName, user);
+    Q_UNUSED(folder);
+    return name;
 #endif
 }
 

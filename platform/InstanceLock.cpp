@@ -16,21 +16,6 @@
 #include <unistd.h>
 #endif
 
-namespace {
-
-QString userTag()
-{
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    QString name = qEnvironmentVariable("USERNAME");
-    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
-    return name;
-#endif
-}
-
-} // namespace
-
 InstanceLock::InstanceLock(const QString &directory, const QString &applicationName)
     : m_directory(directory)
     , m_path(QDir(directory).filePath(fileNameFor(applicationName)))
@@ -41,7 +26,7 @@ InstanceLock::~InstanceLock() = default;   // QLockFile removes a lock it holds
 
 QString InstanceLock::fileNameFor(const QString &applicationName)
 {
-    return QStringLiteral("%1-%2.lock").arg(applicationName, userTag());
+    return QStringLiteral("%1-%2.lock").arg(applicationName, UserFolders::userTag());
 }
 
 InstanceLock::Result InstanceLock::acquire()

@@ -85,6 +85,17 @@ QString lockFolder()
 #endif
 }
 
+QString userTag()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    QString name = qEnvironmentVariable("USERNAME");
+    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return name;
+#endif
+}
+
 bool isPrivateFolder(const QString &path)
 {
     if (path.isEmpty())

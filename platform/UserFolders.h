@@ -20,6 +20,11 @@ QString settingsFile(const QString &applicationName);
 // same for every copy the user starts; empty when there is none.
 QString lockFolder();
 
+// What tells this user's per-user names (the lock file, the hand-over
+// channel) from another's: the user id on Unix, the account name elsewhere,
+// made safe for a file or pipe name.
+QString userTag();
+
 // Unix: the folder exists, belongs to the user the program runs as, and
 // nobody else (group or others) may create, rename or remove files in it.
 // Elsewhere the folder's access list is the system's business: it exists.
