@@ -12,7 +12,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QProxyStyle>
-#include <QStyleOptionComboBox>
 #include <QTimer>
 
 namespace {
@@ -135,20 +134,3 @@ void DropDownList::hidePopup()
     QTimer::singleShot(0, this, &DropDownList::forgetHiddenChoice);
 }
 
-QRect DropDownList::characterRect(int offset) const
-{
-    const QString shown = currentText();
-    if (offset < 0 || offset >= shown.size())
-        return {};
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    // Where the style draws the entry: its edit field, less a pixel each side,
-    // the text at the left and in the middle of the height.
-    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this)
-                            .adjusted(1, 0, -1, 0);
-    const QFontMetrics metrics(font());
-    const int left = field.left() + metrics.horizontalAdvance(shown.left(offset));
-    const int width = metrics.horizontalAdvance(shown.mid(offset, 1));
-    const int top = field.top() + (field.height() - metrics.height()) / 2;
-    return QRect(left, top, width, metrics.height()).intersected(field);
-}

@@ -23,10 +23,6 @@ public:
     // value (DropDownListAccessible).
     void setPurpose(const QString &purpose);
 
-    // Where the character at offset of the entry shown is drawn, on the
-    // list; empty outside the entry.
-    QRect characterRect(int offset) const;
-
     void hidePopup() override;
 
 protected:

@@ -3,9 +3,10 @@
 
 #include "DropDownListAccessible.h"
 
-#include "DropDownList.h"
-
 #include <QAbstractItemView>
+#include <QComboBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 DropDownListAccessible::DropDownListAccessible(QComboBox *list)
     : AccessibleReadOnlyText(list, QAccessible::ComboBox)
@@ -24,9 +25,27 @@ bool DropDownListAccessible::wholeTextSelected() const
 
 QRect DropDownListAccessible::characterRect(int offset) const
 {
-    const auto *own = qobject_cast<const DropDownList *>(list());
-    const QRect onList = own ? own->characterRect(offset) : QRect();
-    return onList.isEmpty() ? QRect() : QRect(list()->mapToGlobal(onList.topLeft()), onList.size());
+    const QComboBox *box = list();
+    const QString shown = box->currentText();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    // Any list, the print dialog's too: the option as QComboBox itself would
+    // make it for the parts that place the entry.
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    option.frame = box->hasFrame();
+    option.currentText = shown;
+    // Where the style draws the entry: its edit field, less a pixel each side,
+    // the text at the left and in the middle of the height.
+    const QRect field =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).adjusted(1, 0, -1, 0);
+    const QFontMetrics metrics(box->font());
+    const int left = field.left() + metrics.horizontalAdvance(shown.left(offset));
+    const int width = metrics.horizontalAdvance(shown.mid(offset, 1));
+    const int top = field.top() + (field.height() - metrics.height()) / 2;
+    const QRect onList = QRect(left, top, width, metrics.height()).intersected(field);
+    return onList.isEmpty() ? QRect() : QRect(box->mapToGlobal(onList.topLeft()), onList.size());
 }
 
 QString DropDownListAccessible::readOnlyText() const
