@@ -122,12 +122,14 @@ hear Tab
 expect_heard "the Destiny mythology box" "^Destiny god: Dionysus read only text"
 
 step "the print dialog"
-# File's first entry is Print; the dialog says what it is for, and Cancel
-# brings the focus back where it was.
+# File's first entry is Print; the dialog says what it is for, flat review
+# reads the printer chosen, and Cancel brings the focus back where it was.
 hear alt+f
 expect_heard "the result window's File menu" "^Print"
 hear Return
 expect_heard "the print dialog" "Pallastro: Print this reading dialog"
+hear KP_Up
+expect_heard "flat review of the printer line" "^Name: Print to File \\(PDF\\) Properties"
 hear Escape
 expect_heard "back from the print dialog" "^Destiny god: Dionysus read only text"
 
