@@ -16,11 +16,13 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 
 #include <exception>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <utility>
@@ -93,18 +95,31 @@ float Root::DrawFromClock()
 
 bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
 {
-    InstanceLock::Result lock = InstanceLock::Result::Unavailable;
+    // Unset when taking it failed outright; that is said by attempt().
+    std::optional<InstanceLock::Result> lock;
+    QString lockFolder;
     attempt("Taking the single-instance lock", [&] {
-        m_lock = std::make_unique<InstanceLock>(UserFolders::lockFolder(), Identity::ApplicationName());
+        lockFolder = UserFolders::lockFolder();
+        m_lock = std::make_unique<InstanceLock>(lockFolder, Identity::ApplicationName());
         lock = m_lock->acquire();
     });
+    if (lock == InstanceLock::Result::Unavailable) {
+        // The program runs all the same; whoever finds two copies side by
+        // side learns why.
+        if (lockFolder.isEmpty())
+            qWarning("No folder can hold the single-instance lock: a second copy cannot be detected");
+        else
+            qWarning("The single-instance lock cannot be taken in %s: a second copy cannot be detected",
+                     qUtf8Printable(QDir::toNativeSeparators(lockFolder)));
+    }
     if (lock == InstanceLock::Result::HeldByAnother) {
         bool handedOver = false;
         if (!file.isEmpty()) {
             attempt("Handing the file to the running copy", [&] {
+                // The channel lies beside the lock that said a copy runs.
                 handedOver = InstanceChannel::handOver(
-                    InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()),
-                    file, HandOverTimeoutMs);
+                    InstanceChannel::nameFor(lockFolder, Identity::ApplicationName()), file,
+                    HandOverTimeoutMs);
             });
         }
         // The running copy shows the reading; this one has nothing to add.

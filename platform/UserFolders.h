@@ -16,8 +16,11 @@ namespace UserFolders {
 // (HKEY_CURRENT_USER\Software\Pallastro\<name>).
 QString settingsFile(const QString &applicationName);
 
-// Folder for the single-instance lock: one only the user can write to, the
-// same for every copy the user starts; empty when there is none.
+// Folder for the single-instance lock (and the hand-over channel beside
+// it): one only the user can write to and the process can create files in,
+// the same for every copy the user starts in the same environment. On Unix
+// the session's runtime folder, else a folder under the user's cache, else
+// runtime-USER in the temporary folder; empty when none of them will do.
 QString lockFolder();
 
 // What tells this user's per-user names (the lock file, the hand-over

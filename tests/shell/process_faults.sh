@@ -6,7 +6,12 @@
 #   1. no display to open: one line on stderr and exit status 1, no core;
 #   2. SIGTERM, SIGINT and SIGHUP end it through its event loop: status 0 and
 #      no lock file left behind;
-#   3. HOME unset: the settings and the lock go to the home folder of the
+#   3. a home that cannot be written to and no runtime folder: the lock and
+#      the hand-over channel go to runtime-USER in the temporary folder, and
+#      a second copy is still refused; with that folder closed too, the
+#      program runs and says once, on stderr, that a second copy cannot be
+#      detected;
+#   4. HOME unset: the settings and the lock go to the home folder of the
 #      user's account (run as a throwaway account whose home is a test folder,
 #      so root only).
 # Every copy runs with a fresh home, config, cache and runtime folder; the
@@ -71,7 +76,90 @@ for signal in TERM INT HUP; do
     ends_cleanly "$APP_PID" "SIG$signal" 20
 done
 
-# 3. HOME unset: the home folder of the account. Only root can lend the
+# 3. A home that cannot be written to, and no runtime folder. Root passes
+# every permission check, so for root the folders are made read-only by a
+# mount of the program's own (a mount namespace); anyone else closes them.
+step "read-only home"
+closed_run=()
+if [ "$(id -u)" = 0 ]; then
+    command -v unshare >/dev/null || fail "read-only home: needs unshare (util-linux) as root"
+    # closed_run FOLDER... -- COMMAND...: COMMAND with each FOLDER mounted read-only.
+    closed_run=(unshare --mount --propagation private -- sh -c \
+        'while [ "$1" != -- ]; do mount -o bind,ro "$1" "$1" || exit 1; shift; done; shift; exec "$@"' sh)
+fi
+# start_closed FOLDER... -- : the program with those folders read-only,
+# without XDG_RUNTIME_DIR and with the temporary folder $temp.
+start_closed() {
+    local folders=()
+    while [ "$1" != -- ]; do folders+=("$1"); shift; done
+    if [ ${#closed_run[@]} = 0 ]; then
+        chmod -R a-w "${folders[@]}"
+        # Open again for the harness's cleanup.
+        at_exit "chmod -R u+w ${folders[*]@Q}"
+        set -- env
+    else
+        set -- "${closed_run[@]}" "${folders[@]}" -- env
+    fi
+    start_program "$@" --default-signal=INT,TERM,HUP -u XDG_RUNTIME_DIR "TMPDIR=$temp" "$APP"
+    APP_LOG=$E2E_TMP/app$((${#APP_PIDS[@]} - 1)).log
+}
+# What the program said itself: Qt's platform plugin asks for the runtime
+# folder too, and its own notices about it ("QStandardPaths: ...") left out.
+own_lines() { grep -v "QStandardPaths: " "$APP_LOG" || true; }
+
+fresh_home
+temp=$USER_DIR/tmp
+mkdir -m 1777 "$temp"
+fallback=$temp/runtime-$(id -un)
+start_closed "$HOME" --
+first=$APP_PID
+WINDOW_PID=$first wait_window "$TITLE" "$MAIN_WIDTH" 20 >/dev/null ||
+    fail "read-only home: the first copy shows no main window"
+[ "$(stat -c '%u %a' "$fallback" 2>/dev/null)" = "$(id -u) 700" ] ||
+    fail "read-only home: no private folder $fallback: $(ls -ld "$fallback" 2>&1)"
+[ -f "$fallback/$name-$(id -u).lock" ] || fail "read-only home: no lock in $fallback: $(ls -A "$fallback")"
+wait_file "$fallback/$name-$(id -u).socket" 10 ||
+    fail "read-only home: the hand-over channel is not beside the lock: $(ls -A "$fallback")"
+[ -z "$(own_lines)" ] || fail "read-only home: the first copy said: $(own_lines)"
+start_closed "$HOME" --
+second=$APP_PID
+box=$(WINDOW_PID=$second wait_window "Pallastro" "" 10) ||
+    fail "read-only home: the second copy does not say that the program already runs"
+[ -z "$(WINDOW_PID=$second windows_named "$TITLE")" ] || fail "read-only home: the second copy shows a main window"
+focus_window "$box"
+keys Return
+wait_exit "$second" 10 || fail "read-only home: the second copy still runs after its message"
+[ "$EXIT_STATUS" = 0 ] || fail "read-only home: the second copy ended with status $EXIT_STATUS"
+kill -0 "$first" 2>/dev/null || fail "read-only home: the first copy did not survive the second start"
+kill -TERM "$first"
+wait_exit "$first" 20 || fail "read-only home: SIGTERM did not end the first copy"
+[ "$EXIT_STATUS" = 0 ] || fail "read-only home: SIGTERM ended the first copy with status $EXIT_STATUS"
+[ -z "$(ls -A "$fallback")" ] || fail "read-only home: left behind in $fallback: $(ls -A "$fallback")"
+
+# Every folder closed, the temporary one too: two copies run side by side,
+# and each says why, in one line.
+step "no folder for the lock"
+fresh_home
+temp=$USER_DIR/tmp
+mkdir -m 1777 "$temp"
+said="No folder can hold the single-instance lock: a second copy cannot be detected"
+copies=()
+for copy in 1 2; do
+    start_closed "$HOME" "$temp" --
+    copies+=("$APP_PID")
+    WINDOW_PID=$APP_PID wait_window "$TITLE" "$MAIN_WIDTH" 20 >/dev/null ||
+        fail "no folder for the lock: copy $copy shows no main window"
+    [ "$(own_lines)" = "$said" ] ||
+        fail "no folder for the lock: copy $copy said, in $(own_lines | wc -l) lines: $(own_lines)"
+done
+[ -z "$(ls -A "$temp")" ] || fail "no folder for the lock: made in the closed temporary folder: $(ls -A "$temp")"
+for pid in "${copies[@]}"; do
+    kill -TERM "$pid"
+    wait_exit "$pid" 20 || fail "no folder for the lock: SIGTERM did not end copy $pid"
+    [ "$EXIT_STATUS" = 0 ] || fail "no folder for the lock: SIGTERM ended copy $pid with status $EXIT_STATUS"
+done
+
+# 4. HOME unset: the home folder of the account. Only root can lend the
 # program an account of its own (a throwaway user id, known to the program
 # through a private copy of /etc/passwd in a mount namespace of its own);
 # anyone else's account would have its real home touched.

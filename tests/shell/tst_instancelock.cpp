@@ -14,6 +14,7 @@
 #include <memory>
 
 #ifdef Q_OS_UNIX
+#include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -399,7 +400,7 @@ private slots:
     void lockFolderOfTheRealPlatform_data()
     {
         QTest::addColumn<QString>("runtime");    // how XDG_RUNTIME_DIR is set, see the test
-        QTest::addColumn<QString>("expected");   // "runtime", "cache" or "nowhere"
+        QTest::addColumn<QString>("expected");   // "runtime", "cache", "temporary" or "nowhere"
         // clang-format off
         QTest::newRow("no runtime folder")                      << "unset"    << "cache";
         QTest::newRow("the user's runtime folder")              << "private"  << "runtime";
@@ -408,7 +409,12 @@ private slots:
         QTest::newRow("runtime folder of another user")         << "foreign"  << "cache";
         QTest::newRow("runtime folder is a file")               << "file"     << "cache";
         QTest::newRow("relative runtime folder")                << "relative" << "cache";
-        QTest::newRow("no runtime folder, home not writable")   << "nohome"   << "nowhere";
+        QTest::newRow("the user's runtime folder, not writable") << "closed"  << "cache";
+        QTest::newRow("no runtime folder, cache not writable")  << "rocache"  << "temporary";
+        QTest::newRow("no runtime folder, home not writable")   << "nohome"   << "temporary";
+        QTest::newRow("home and temporary folder not writable") << "notemp"   << "nowhere";
+        QTest::newRow("fallback folder taken by another user")  << "taken"    << "nowhere";
+        QTest::newRow("fallback folder is another's link")      << "link"     << "nowhere";
         // clang-format on
     }
 
@@ -423,7 +429,9 @@ private slots:
         if (root && !ThrowawayUser::unavailableReason().isEmpty())
             QSKIP(qPrintable(QStringLiteral("root passes permission checks, and ")
                              + ThrowawayUser::unavailableReason()));
-        if (!root && runtime == QLatin1String("foreign"))
+        if (!root
+            && (runtime == QLatin1String("foreign") || runtime == QLatin1String("taken")
+                || runtime == QLatin1String("link")))
             QSKIP("only root can make a folder that belongs to another user");
 
         const uint user = root ? ThrowawayUser::freshId() : uint(::getuid());
@@ -442,13 +450,32 @@ private slots:
         QVERIFY(box.mkdir(QStringLiteral("home")) && mine(home));
         const QString temp = box.filePath(QStringLiteral("tmp"));
         QVERIFY(box.mkdir(QStringLiteral("tmp")) && ThrowawayUser::setMode(temp, 01777));
+        // The folder Qt falls back on for the runtime location: named after
+        // the account, or its id where no account has it (the throwaway user).
+        const passwd *account = ::getpwuid(user);
+        const QString fallback = QDir(temp).filePath(
+            QStringLiteral("runtime-")
+            + (account ? QString::fromLocal8Bit(account->pw_name) : QString::number(user)));
         if (root) {
-            // What `mkdir -m777 /tmp/runtime-USER; : > /tmp/pallastro-UID.lock`
+            // What `mkdir -m777 /tmp/runtime-; : > /tmp/pallastro-UID.lock`
             // by someone else leaves behind.
             const QString planted = QDir(temp).filePath(QStringLiteral("runtime-"));
             QVERIFY(QDir().mkdir(planted) && ThrowawayUser::setMode(planted, 0777)
                     && ThrowawayUser::give(planted, attacker));
             QVERIFY(plantOldLock(QDir(temp).filePath(lockNameOf(user)), attacker));
+        }
+        if (runtime == QLatin1String("taken")) {
+            // Made first by someone else, open to all.
+            QVERIFY(QDir().mkdir(fallback) && ThrowawayUser::setMode(fallback, 0777)
+                    && ThrowawayUser::give(fallback, attacker));
+        } else if (runtime == QLatin1String("link")) {
+            // Someone else's link to a folder that is the user's own: who owns
+            // the link may point it elsewhere between two starts.
+            const QString target = box.filePath(QStringLiteral("elsewhere"));
+            QVERIFY(box.mkdir(QStringLiteral("elsewhere")) && ThrowawayUser::setMode(target, 0700)
+                    && mine(target));
+            QVERIFY(QFile::link(target, fallback));
+            QVERIFY(::lchown(QFile::encodeName(fallback).constData(), attacker, attacker) == 0);
         }
 
         QString runtimePath;
@@ -473,9 +500,21 @@ private slots:
             QVERIFY(mine(runtimePath));
         } else if (runtime == QLatin1String("relative")) {
             runtimePath = QStringLiteral("run");
-        } else if (runtime == QLatin1String("nohome")) {
+        } else if (runtime == QLatin1String("closed")) {
+            runtimePath = box.filePath(QStringLiteral("run"));
+            QVERIFY(box.mkdir(QStringLiteral("run")) && ThrowawayUser::setMode(runtimePath, 0500)
+                    && mine(runtimePath));
+        } else if (runtime == QLatin1String("rocache")) {
+            // Left from an earlier run; the user's own, private, but closed.
+            const QString cache = QDir(home).filePath(QStringLiteral(".cache/pallastro"));
+            QVERIFY(QDir().mkpath(cache) && mine(QDir(home).filePath(QStringLiteral(".cache")))
+                    && mine(cache) && ThrowawayUser::setMode(cache, 0500));
+        } else if (runtime == QLatin1String("nohome") || runtime == QLatin1String("notemp")
+                   || runtime == QLatin1String("taken") || runtime == QLatin1String("link")) {
             home = box.filePath(QStringLiteral("closed"));
             QVERIFY(box.mkdir(QStringLiteral("closed")) && ThrowawayUser::setMode(home, 0555));
+            if (runtime == QLatin1String("notemp"))
+                QVERIFY(ThrowawayUser::setMode(temp, 0555));
         }
 
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -506,13 +545,15 @@ private slots:
         }
         QCOMPARE(answer(first), QStringLiteral("acquired"));
 
-        const QString folder = expected == QLatin1String("runtime")
-                                   ? runtimePath
-                                   : QDir(home).filePath(QStringLiteral(".cache/pallastro"));
+        const QString folder = expected == QLatin1String("runtime")     ? runtimePath
+                               : expected == QLatin1String("temporary") ? fallback
+                                                                        : QDir(home).filePath(QStringLiteral(".cache/pallastro"));
         const PathFacts folderFacts = factsOf(folder);
         QVERIFY2(folderFacts.isDir, qPrintable(folder));
         QCOMPARE(folderFacts.owner, user);
         QCOMPARE(folderFacts.mode & 022u, 0u);
+        if (expected == QLatin1String("temporary"))
+            QCOMPARE(folderFacts.mode, 0700u);   // made for the user alone
         const QString lockFile = QDir(folder).filePath(lockNameOf(user));
         const PathFacts lockFacts = factsOf(lockFile);
         QVERIFY2(lockFacts.isFile, qPrintable(lockFile));
