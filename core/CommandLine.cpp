@@ -32,8 +32,12 @@ Request parse(const QStringList &arguments, const QString &workingFolder)
     }
     if (argument.isEmpty())
         return {Action::Misused, {}};
+    // Qt reads a name that begins with a colon as one of its own resources,
+    // which QDir takes for absolute; on the command line it is a file in the
+    // working folder like any other.
+    const QString name = argument.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + argument : argument;
     // Cleaned, but links are left alone: the file is the one the user named.
-    return {Action::Open, QDir::cleanPath(QDir(workingFolder).absoluteFilePath(argument))};
+    return {Action::Open, QDir::cleanPath(QDir(workingFolder).absoluteFilePath(name))};
 }
 
 QString usage(const QString &executableName)

@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("-- alone")           << QStringList{"--"}                        << Action::Misused << "";
         QTest::newRow("-- and two files")   << QStringList{"--", "a.grn", "b.grn"}      << Action::Misused << "";
         QTest::newRow("an empty argument")  << QStringList{""}                          << Action::Misused << "";
+        // Qt takes a name that begins with a colon for one of its resources.
+        QTest::newRow("a name with a colon first") << QStringList{":r.grn"}             << Action::Open    << "home/u/:r.grn";
+        QTest::newRow("a colon and a slash first") << QStringList{":/icons/a.png"}      << Action::Open    << "home/u/:/icons/a.png";
         // clang-format on
     }
 
