@@ -78,17 +78,34 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-# Fuzzing of the saved-reading parser with libFuzzer (clang, ASan, UBSan);
-# not part of `make test`. FUZZ_SECONDS sets how long it runs.
+# Fuzzing with libFuzzer (clang, ASan, UBSan), not part of `make test`: the
+# saved-reading parser (readingfile), the request a second copy hands the
+# running one (handover) and the command line (commandline). `make fuzz` runs
+# each target in turn for FUZZ_SECONDS, so the whole run takes three times
+# that; `make fuzz-handover` (or fuzz-readingfile, fuzz-commandline) runs one.
+# Each keeps its corpus in $(FUZZ_BUILD)/corpus/TARGET and what it finds in
+# $(FUZZ_BUILD)/crashes/TARGET.
 FUZZ_BUILD    ?= build-fuzz
 FUZZ_SECONDS  ?= 60
 FUZZ_PACKAGES := clang libclang-rt-14-dev cmake make qt6-base-dev
+FUZZ_TARGETS  := readingfile handover commandline
+# The longest input each is given: past the largest saved reading (4096) and
+# the largest request (8192), so that what lies beyond is tried too.
+FUZZ_MAX_LEN_readingfile := 8192
+FUZZ_MAX_LEN_handover    := 8300
+FUZZ_MAX_LEN_commandline := 4096
 
-fuzz:
+.PHONY: fuzz-build $(addprefix fuzz-,$(FUZZ_TARGETS))
+
+fuzz: $(addprefix fuzz-,$(FUZZ_TARGETS))
+
+fuzz-build:
 	$(call install-missing,$(FUZZ_PACKAGES))
 	[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DPALLASTRO_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_readingfile
-	mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+
+$(addprefix fuzz-,$(FUZZ_TARGETS)): fuzz-%: fuzz-build
+	mkdir -p $(FUZZ_BUILD)/corpus/$* $(FUZZ_BUILD)/crashes/$*
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	  $(FUZZ_BUILD)/fuzz/fuzz_readingfile -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -print_final_stats=1 -dict=fuzz/readingfile.dict \
-	    -artifact_prefix=$(FUZZ_BUILD)/crashes/ $(FUZZ_BUILD)/corpus fuzz/seeds
+	  $(FUZZ_BUILD)/fuzz/fuzz_$* -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN_$*) -print_final_stats=1 -dict=fuzz/$*.dict \
+	    -artifact_prefix=$(FUZZ_BUILD)/crashes/$*/ $(FUZZ_BUILD)/corpus/$* fuzz/seeds/$*
