@@ -8,6 +8,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -73,6 +75,7 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 {
     messages.append({icon, text, buttons,
                      parent ? QString::fromLatin1(parent->metaObject()->className()) : QString()});
+    waitForAnswer();
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
     for (auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
@@ -84,6 +87,7 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 QString FakeDesktop::askFileName(QWidget *, const FileDialogRequest &request)
 {
     fileRequests.append(request);
+    waitForAnswer();
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
@@ -92,6 +96,7 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     if (noPrinter)
         return PrintAnswer::NoPrinter;
     printRequests.append(request);
+    waitForAnswer();
     const QString path = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
     if (path.isEmpty())
         return PrintAnswer::Cancel;
@@ -99,6 +104,15 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     return PrintAnswer::Print;
+}
+
+void FakeDesktop::waitForAnswer()
+{
+    QEventLoop loop;
+    if (whileAsked)
+        QTimer::singleShot(0, &loop, whileAsked);
+    QTimer::singleShot(questionOpenMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::DialogExec);
 }
 
 void FakeDesktop::open(const QUrl &url) { openedUrls.append(url); }

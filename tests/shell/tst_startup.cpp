@@ -6,7 +6,9 @@
 
 #include "FakeDesktop.h"
 #include "UserFolders.h"
+#include "HandOverRequest.h"
 #include "Identity.h"
+#include "InstanceChannel.h"
 #include "InstanceLock.h"
 #include "LinkLabel.h"
 #include "Root.h"
@@ -20,6 +22,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -51,6 +54,16 @@ class tst_startup : public QObject
     {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    // Hands a file over as a second copy does, without waiting for the
+    // answer: the running copy takes it while the test's events run.
+    static void handOver(const QString &file, QObject *owner)
+    {
+        auto *caller = new QLocalSocket(owner);
+        caller->connectToServer(
+            InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()));
+        caller->write(HandOverRequest::encode(file));
     }
 
     static void proceed(frmMain *main)
@@ -314,6 +327,88 @@ private slots:
         } else {
             // Open's message, over the window that stays as it was.
             QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Check The File.")});
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
+            QCOMPARE(modGreekNumerology::LifePathNumber, lifePathBefore);
+        }
+        QVERIFY(ended.isEmpty());
+    }
+
+    // Files handed over through the channel, with every question running an
+    // event loop of its own as the real ones do: the callers' sockets come
+    // and go under the question, and files that come while one is open
+    // wait together for its answer.
+    void handOversThroughTheChannel_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("lastGood");     // the others are refused
+        QTest::addColumn<bool>("duringSave");   // all come while Save asks for a name
+        QTest::addColumn<int>("refusals");      // "Please Check The File." shown
+        QTest::newRow("refused six times, main window") << false << 6 << false << false << 6;
+        QTest::newRow("refused six times, result window") << true << 6 << false << false << 6;
+        QTest::newRow("forty during Save, the last good") << true << 40 << true << true << 0;
+        QTest::newRow("forty during Save, all refused") << true << 40 << false << true << 1;
+    }
+
+    void handOversThroughTheChannel()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(int, count);
+        QFETCH(bool, lastGood);
+        QFETCH(bool, duringSave);
+        QFETCH(int, refusals);
+        QTemporaryDir folder;
+        const QString refused = folder.filePath(QStringLiteral("refused.grn"));
+        const QString good = folder.filePath(QStringLiteral("good.grn"));
+        QVERIFY(writeFile(refused, QByteArray("2\r\n4\r\n")));
+        QVERIFY(writeFile(good, QByteArray("\x87\r\n\x89\r\n")));   // Life Path 2, Destiny 4
+
+        FakeDesktop fake;
+        fake.questionOpenMs = 100;
+        QList<int> ended;
+        Root root(fake, recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+        if (fromResult)
+            proceed(root.mainWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *before = fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+        const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
+
+        QObject callers;
+        const auto sendAll = [&] {
+            for (int i = 0; i < count; ++i)
+                handOver(i == count - 1 && lastGood ? good : refused, &callers);
+        };
+        if (duringSave) {
+            fake.questionOpenMs = 1500;
+            fake.whileAsked = [&] {
+                fake.whileAsked = nullptr;
+                sendAll();
+            };
+            root.resultWindow()->cmdSave->click();
+            fake.questionOpenMs = 100;
+            QCOMPARE(fake.fileRequests.size(), 1);
+            // Nothing opened under the question.
+            QCOMPARE(fake.messages.size(), 0);
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
+        } else {
+            for (int i = 0; i < count; ++i) {
+                handOver(refused, &callers);
+                QTRY_COMPARE(fake.messages.size(), i + 1);
+            }
+        }
+        QTRY_COMPARE(fake.messages.size(), refusals);
+        if (lastGood) {
+            QTRY_COMPARE(modGreekNumerology::LifePathNumber, qint16(2));
+            QCOMPARE(modGreekNumerology::DestinyNumber, qint16(4));
+            QTRY_VERIFY(root.resultWindow() && root.resultWindow() != before);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.resultWindow()}));
+        } else {
+            // Open's message over the window that stays as it was, once a file.
+            QTest::qWait(3 * HandOverInbox::RetryMs);
+            QCOMPARE(fake.messages.size(), refusals);
+            QVERIFY(fake.messageTexts().count(QStringLiteral("Please Check The File.")) == refusals);
             QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
             QCOMPARE(modGreekNumerology::LifePathNumber, lifePathBefore);
         }
