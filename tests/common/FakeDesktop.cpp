@@ -75,7 +75,8 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 {
     messages.append({icon, text, buttons,
                      parent ? QString::fromLatin1(parent->metaObject()->className()) : QString()});
-    waitForAnswer();
+    if (!waitForAnswer())
+        return QMessageBox::NoButton;
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
     for (auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
@@ -87,7 +88,8 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 QString FakeDesktop::askFileName(QWidget *, const FileDialogRequest &request)
 {
     fileRequests.append(request);
-    waitForAnswer();
+    if (!waitForAnswer())
+        return {};
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
@@ -96,7 +98,8 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     if (noPrinter)
         return PrintAnswer::NoPrinter;
     printRequests.append(request);
-    waitForAnswer();
+    if (!waitForAnswer())
+        return PrintAnswer::Cancel;
     const QString path = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
     if (path.isEmpty())
         return PrintAnswer::Cancel;
@@ -106,13 +109,24 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     return PrintAnswer::Print;
 }
 
-void FakeDesktop::waitForAnswer()
+bool FakeDesktop::waitForAnswer()
 {
     QEventLoop loop;
+    m_openQuestions.append(&loop);
     if (whileAsked)
         QTimer::singleShot(0, &loop, whileAsked);
     QTimer::singleShot(questionOpenMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::DialogExec);
+    if (!m_ended)
+        loop.exec(QEventLoop::DialogExec);
+    m_openQuestions.removeOne(&loop);
+    return !m_ended;
+}
+
+void FakeDesktop::programEnded()
+{
+    m_ended = true;
+    for (QEventLoop *loop : std::as_const(m_openQuestions))
+        loop->exit(-1);
 }
 
 void FakeDesktop::open(const QUrl &url) { openedUrls.append(url); }

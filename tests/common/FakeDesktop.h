@@ -29,6 +29,8 @@ struct ShownMessage
     QString parentClass;   // class name of the window it was shown over, or empty
 };
 
+class QEventLoop;
+
 class FakeDesktop final : public QObject, public Dialogs
 {
     Q_OBJECT
@@ -77,11 +79,19 @@ public:
     QString askFileName(QWidget *parent, const FileDialogRequest &request) override;
     PrintAnswer askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request) override;
 
-    // Keeps the question open as the real dialog would, until it is answered.
-    void waitForAnswer();
+    // Keeps the question open as the real dialog would, until it is
+    // answered; false when the program ended first, as the real dialog's
+    // loop then ends unanswered.
+    bool waitForAnswer();
+    // The program ended: every question open ends unanswered.
+    void programEnded();
 
     // Removes the program's settings and lock folders from the test locations.
     static void emptyTestFolders();
+
+private:
+    QList<QEventLoop *> m_openQuestions;
+    bool m_ended = false;
 
 public slots:
     // QDesktopServices hands every http, https and mailto address here.

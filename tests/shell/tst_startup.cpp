@@ -12,6 +12,7 @@
 #include "InstanceLock.h"
 #include "LinkLabel.h"
 #include "Root.h"
+#include "SettingsStore.h"
 #include "frmGreekNumerologyResult.h"
 #include "frmMain.h"
 #include "modGreekNumerology.h"
@@ -33,7 +34,12 @@ class tst_startup : public QObject
 
     static Root::Quit recorder(QList<int> &ended)
     {
-        return [&ended](int status) { ended.append(status); };
+        return [&ended](int status) {
+            ended.append(status);
+            // As the real end quits every event loop, the questions' too.
+            if (FakeDesktop *fake = FakeDesktop::current())
+                fake->programEnded();
+        };
     }
 
     static QStringList lockFiles()
@@ -418,17 +424,21 @@ private slots:
     void everyWayOutEndsWithStatusZeroAndNoLock_data()
     {
         QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("main: title-bar close") << false << false;
-        QTest::newRow("main: Exit") << false << true;
-        QTest::newRow("result: title-bar close") << true << false;
-        QTest::newRow("result: Exit") << true << true;
+        QTest::addColumn<QString>("way");
+        QTest::newRow("main: title-bar close") << false << "close";
+        QTest::newRow("main: Exit") << false << "Exit";
+        QTest::newRow("result: title-bar close") << true << "close";
+        QTest::newRow("result: Exit") << true << "Exit";
+        // A signal ends the program through EndProgram from whatever event
+        // loop runs; here the loop of the question the user has open.
+        QTest::newRow("main: ended under Open's dialog") << false << "under a question";
+        QTest::newRow("result: ended under Save's dialog") << true << "under a question";
     }
 
     void everyWayOutEndsWithStatusZeroAndNoLock()
     {
         QFETCH(bool, fromResult);
-        QFETCH(bool, byMenu);
+        QFETCH(QString, way);
         FakeDesktop fake;
         QList<int> ended;
         {
@@ -436,21 +446,71 @@ private slots:
             QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
             QMainWindow *window = root.mainWindow();
             QAction *exit = root.mainWindow()->mnuExit;
+            QPushButton *asks = root.mainWindow()->cmdOpen;
             if (fromResult) {
                 proceed(root.mainWindow());
                 window = root.resultWindow();
                 exit = root.resultWindow()->mnuExit;
+                asks = root.resultWindow()->cmdSave;
             }
-            if (byMenu)
+            if (way == QLatin1String("Exit")) {
                 exit->trigger();
-            else
+            } else if (way == QLatin1String("close")) {
                 window->close();
+            } else {
+                fake.fileAnswers.enqueue(QDir::temp().filePath(QStringLiteral("never-written.grn")));
+                fake.whileAsked = [&] { root.EndProgram(); };
+                asks->click();
+                // Nothing more is asked once the program ends.
+                QCOMPARE(fake.fileRequests.size(), 1);
+                QVERIFY(root.hasEnded());
+            }
             QCOMPARE(ended, QList<int>({0}));
             QVERIFY(visibleTopLevels().isEmpty());
-            QVERIFY(fake.messages.isEmpty());
+            QCOMPARE(fake.messages.size(), 0);
             QVERIFY(fake.openedUrls.isEmpty());
         }
         QVERIFY(lockFiles().isEmpty());
+    }
+
+    // The start-up sequence ended while its message waits for an answer.
+    void endedUnderAStartUpQuestion_data()
+    {
+        QTest::addColumn<bool>("reminder");   // else Open's message for a file it refuses
+        QTest::newRow("the update reminder") << true;
+        QTest::newRow("a file Open refuses") << false;
+    }
+
+    void endedUnderAStartUpQuestion()
+    {
+        QFETCH(bool, reminder);
+        QTemporaryDir folder;
+        const QString refused = folder.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(writeFile(refused, "notes\n"));
+        FakeDesktop fake;
+        const QString settings = UserFolders::settingsFile(Identity::ApplicationName());
+        if (reminder)
+            QVERIFY(SettingsStore(Identity::ApplicationName())
+                        .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
+        const QByteArray settingsBefore = [&] {
+            QFile file(settings);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QList<int> ended;
+        {
+            Root root(fake, recorder(ended));
+            fake.whileAsked = [&] { root.EndProgram(); };
+            QVERIFY(!root.Start(fake.fixedToday, 0.0f, reminder ? QString() : refused));
+            QCOMPARE(fake.messages.size(), 1);
+            QCOMPARE(ended, QList<int>({0}));
+            QVERIFY(visibleTopLevels().isEmpty());
+        }
+        QVERIFY(lockFiles().isEmpty());
+        // The question was not answered: it stays due.
+        QFile file(settings);
+        if (reminder)
+            QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), settingsBefore);
+        QVERIFY(fake.openedUrls.isEmpty());
     }
 
     void applicationNameFromExecutable_data()
