@@ -50,7 +50,9 @@ void attempt(const char *what, Step &&step)
 Root::Root(Dialogs &dialogs, Quit quit)
     : m_dialogs(dialogs)
     , m_quit(quit ? std::move(quit) : Quit([](int status) { QCoreApplication::exit(status); }))
+    , m_inbox([this] { return busy(); }, [this](const QString &file) { openHandedOver(file); })
 {
+    m_dialogs.onAllAnswered([this] { m_inbox.wake(); });
 }
 
 Root::~Root()
@@ -136,13 +138,19 @@ bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
     if (lock == InstanceLock::Result::Acquired)
         attempt("Listening for files handed over", [this] { listenForHandOver(); });
 
+    // A signal may end the program while a step waits for an answer; what
+    // follows is then not started.
     attempt("The update reminder", [&] { modHelp::UpdateReminder(today, m_dialogs); });
+    if (m_ended)
+        return false;
     attempt("Showing the main window", [&] {
         if (file.isEmpty())
             ShowFreshMain();
         else
             ShowReadingAtStart(file);
     });
+    if (m_ended)
+        return false;
     attempt("Choosing the co-brand label", [&] {
         if (m_main)
             m_main->CoBrand_Randomize(coBrandDraw);
@@ -156,7 +164,7 @@ void Root::listenForHandOver()
     const QString name = InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName());
     if (!channel->listen(name))
         throw std::runtime_error(channel->errorString().toStdString());
-    QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, channel.get(),
+    QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, &m_inbox,
                      [this](const QString &file) { OpenHandedOver(file); });
     m_channel = std::move(channel);
 }
@@ -167,37 +175,37 @@ void Root::ShowReadingAtStart(const QString &file)
     // comes after Open's message, as after a refused Open.
     auto *window = new frmMain(*this, m_dialogs);
     m_main = window;
-    if (!window->OpenReading(file))
+    if (!window->OpenReading(file) && !m_ended)
         window->show();
 }
 
 void Root::OpenHandedOver(const QString &file)
 {
-    m_handedOver = file;
-    openHandedOverWhenFree();
+    if (m_ended)
+        return;
+    // The user sees at once what the reading waits for; later files that
+    // come while it waits only take its place.
+    if (m_inbox.put(file) && busy())
+        bringToFront(QApplication::activeModalWidget());
 }
 
-void Root::openHandedOverWhenFree()
+bool Root::busy() const
 {
-    if (m_handedOver.isEmpty())
-        return;
-    QWidget *shown = shownWindow();
     // A message box, a file dialog, the About window or an open menu runs
     // an event loop of its own, and the window under it must not change
-    // while it does; the user first sees what is waiting for an answer.
-    // Between the two halves of a switch no window shows; that passes too.
-    QWidget *question = QApplication::activeModalWidget();
-    if (question || !shown || QThread::currentThread()->loopLevel() > 1) {
-        bringToFront(question ? question : shown);
-        QTimer::singleShot(200, qApp, [this] { openHandedOverWhenFree(); });
-        return;
-    }
-    const QString file = std::exchange(m_handedOver, QString());
+    // while it does. Between the two halves of a switch no window shows;
+    // that passes too.
+    return m_dialogs.questionOpen() || QApplication::activeModalWidget() || !shownWindow()
+           || QThread::currentThread()->loopLevel() > 1;
+}
 
+void Root::openHandedOver(const QString &file)
+{
+    QWidget *shown = shownWindow();
+    bringToFront(shown);
     if (shown == m_result) {
         // A file that Open would refuse leaves the reading on screen as it is.
         if (!frmMain::ReadingFrom(file)) {
-            bringToFront(shown);
             m_dialogs.message(shown, QMessageBox::Critical, frmMain::refusedFileText(), QMessageBox::Ok);
             return;
         }
@@ -206,10 +214,10 @@ void Root::openHandedOverWhenFree()
         m_closingBySwitch = nullptr;
         ShowReadingAtStart(file);
     } else {
-        bringToFront(shown);
         m_main->OpenReading(file);
     }
-    bringToFront(shownWindow());
+    if (shownWindow() != shown)
+        bringToFront(shownWindow());
 }
 
 QWidget *Root::shownWindow() const
@@ -268,15 +276,21 @@ void Root::Unloaded(QWidget &window)
 
 void Root::EndProgram()
 {
+    m_ended = true;
+    m_dialogs.refuseFromNowOn();
     // Hidden and deleted rather than closed: closing would run the window's
-    // own close handler, which is what may have brought us here.
+    // own close handler, which is what may have brought us here. Under a
+    // question (a signal came while it was open) the question's own window
+    // is still on the stack below; the windows then go with the root.
+    const bool underAQuestion = m_dialogs.questionOpen() || QThread::currentThread()->loopLevel() > 1;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
         QPointer<QWidget> guard(window);
         if (!guard)
             continue;
         guard->hide();
-        guard->deleteLater();
+        if (!underAQuestion)
+            guard->deleteLater();
     }
     m_quit(0);
 }

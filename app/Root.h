@@ -7,6 +7,8 @@
 // lock, creates the two top-level windows, performs the switches between them
 // and ends the program. Nothing below it creates a window of its own accord.
 
+#include "HandOverInbox.h"
+#include "WatchedDialogs.h"
 #include "WindowRoot.h"
 #include "frmGreekNumerologyResult.h"
 #include "frmMain.h"
@@ -64,12 +66,16 @@ public:
 
     // Shows the reading in a file handed over by a second copy, in place of
     // whichever window is open, and brings it to the front. A question the
-    // user has open is answered first; the latest file then wins.
+    // user has open is answered first; the latest file then wins. The
+    // reading is opened from the event loop, after this returns.
     void OpenHandedOver(const QString &file);
 
     // Unloads every loaded window, asks nothing, and ends the program with
-    // status 0.
+    // status 0. Callable from anywhere, a question open included: every
+    // event loop then returns, each question as if cancelled, and no new
+    // question opens.
     void EndProgram();
+    bool hasEnded() const { return m_ended; }
 
     // The window shown at present, if it is the main window.
     frmMain *mainWindow() const { return m_main; }
@@ -82,20 +88,22 @@ public:
     void ShowMain(frmGreekNumerologyResult &from) override;
     void Unloaded(QWidget &window) override;
 
-    Dialogs &dialogs() const { return m_dialogs; }
+    Dialogs &dialogs() { return m_dialogs; }
 
 private:
     void ShowReadingAtStart(const QString &file);
-    void openHandedOverWhenFree();
+    void openHandedOver(const QString &file);
+    bool busy() const;
     void listenForHandOver();
     QWidget *shownWindow() const;
     static void bringToFront(QWidget *window);
 
-    Dialogs &m_dialogs;
+    WatchedDialogs m_dialogs;
     Quit m_quit;
+    bool m_ended = false;
     std::unique_ptr<InstanceLock> m_lock;
     std::unique_ptr<InstanceChannel> m_channel;
-    QString m_handedOver;
+    HandOverInbox m_inbox;
     QPointer<frmMain> m_main;
     QPointer<frmGreekNumerologyResult> m_result;
     // The window a switch is closing: its unloading does not end the program.

@@ -4,9 +4,14 @@
 #pragma once
 
 // What a second copy sends the running one: the path of the reading to show.
-// A line naming the request, then the absolute path in UTF-8, each ended by a
-// line feed. The running copy reads the file itself; nothing of the reading
+// A heading line that names the request and the path's length in bytes,
+// then the absolute path in UTF-8, exactly that long. The length frames the
+// path, so that line breaks and tabs, which file names may hold, travel as
+// they are. The running copy reads the file itself; nothing of the reading
 // travels, so a request can at worst name a file that Open then refuses.
+//
+// A request of the first version (heading line, then the path ended by a
+// line feed) is still taken from a copy that speaks only that one.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -27,8 +32,8 @@ QByteArray encode(const QString &absolutePath);
 // The path of a whole, well-formed request; nothing for anything else.
 std::optional<QString> decode(QByteArrayView bytes);
 
-// Whether bytes received so far already hold a whole request (or more than
-// one could ever be), so that reading can stop.
+// Whether bytes received so far already hold a whole request, or show that
+// none can come of them, so that reading can stop.
 bool complete(QByteArrayView bytes);
 
 } // namespace HandOverRequest

@@ -59,21 +59,31 @@ QString InstanceChannel::errorString() const { return m_server->errorString(); }
 void InstanceChannel::accept()
 {
     while (QLocalSocket *caller = m_server->nextPendingConnection()) {
-        if (m_callers >= MaximumCallers || !isFromThisUser(*caller)) {
-            caller->abort();
-            caller->deleteLater();
+        if (!isFromThisUser(*caller)) {
+            drop(caller);
             continue;
         }
-        ++m_callers;
-        connect(caller, &QObject::destroyed, this, [this] { --m_callers; });
+        m_callers.removeAll(nullptr);
+        if (m_callers.size() >= MaximumCallers)
+            drop(m_callers.takeFirst());
+        m_callers.append(caller);
+        // Qt would otherwise buffer whatever a caller pours in.
+        caller->setReadBufferSize(HandOverRequest::MaximumSize + 1);
         connect(caller, &QLocalSocket::readyRead, this, [this, caller] { read(caller); });
         connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-        QTimer::singleShot(RequestTimeoutMs, caller, [caller] {
-            caller->abort();
-            caller->deleteLater();
-        });
+        QTimer::singleShot(RequestTimeoutMs, caller, [this, caller] { drop(caller); });
         read(caller);
     }
+}
+
+void InstanceChannel::drop(QLocalSocket *caller)
+{
+    if (!caller)
+        return;
+    m_callers.removeAll(caller);
+    disconnect(caller, &QLocalSocket::readyRead, this, nullptr);
+    caller->abort();
+    caller->deleteLater();
 }
 
 void InstanceChannel::read(QLocalSocket *caller)
@@ -85,18 +95,19 @@ void InstanceChannel::read(QLocalSocket *caller)
         return;
     }
     caller->setProperty("received", QVariant());
-    // Read no more from this caller, whatever it sends.
-    disconnect(caller, &QLocalSocket::readyRead, this, nullptr);
-
     const std::optional<QString> path = HandOverRequest::decode(received);
     if (!path) {
-        caller->abort();
-        caller->deleteLater();
+        drop(caller);
         return;
     }
+    // Read no more from this caller, whatever it sends; it is answered and
+    // goes once it has the answer (or once its time is up).
+    m_callers.removeAll(caller);
+    disconnect(caller, &QLocalSocket::readyRead, this, nullptr);
     caller->write(HandOverRequest::Accepted.data(), HandOverRequest::Accepted.size());
     caller->disconnectFromServer();
-    emit fileHandedOver(*path);
+    QMetaObject::invokeMethod(
+        this, [this, file = *path] { emit fileHandedOver(file); }, Qt::QueuedConnection);
 }
 
 bool InstanceChannel::isFromThisUser(const QLocalSocket &caller)

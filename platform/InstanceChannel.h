@@ -10,8 +10,14 @@
 // once more against the caller's user id; on Windows a pipe whose access
 // list names the user alone. A request that is malformed, too long, too slow
 // or from anyone else is dropped unanswered.
+//
+// A file taken is announced from the event loop, once the caller's own
+// callbacks have returned: whatever the program then does with it (a
+// message box, say) never runs inside a socket's signal.
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QLocalServer;
@@ -27,8 +33,10 @@ public:
     // A request still incomplete after this long is dropped, so that a
     // caller that connects and says nothing holds nothing.
     static constexpr int RequestTimeoutMs = 2000;
-    // More callers than this at once are turned away.
-    static constexpr int MaximumCallers = 8;
+    // Callers still sending their request, at most; a newcomer beyond this
+    // sends away the one that has waited longest, so that callers who say
+    // nothing never keep a real request out, and what is held stays small.
+    static constexpr int MaximumCallers = 32;
     // How long a second copy tries to reach a running one that listens.
     static constexpr int ConnectTimeoutMs = 1000;
 
@@ -52,8 +60,10 @@ signals:
 private:
     void accept();
     void read(QLocalSocket *caller);
+    void drop(QLocalSocket *caller);
     static bool isFromThisUser(const QLocalSocket &caller);
 
     QLocalServer *m_server;
-    int m_callers = 0;
+    // Those still sending, oldest first.
+    QList<QPointer<QLocalSocket>> m_callers;
 };

@@ -31,6 +31,10 @@ void UpdateReminder(const QDate &today, Dialogs &dialogs)
     const QMessageBox::StandardButton answer =
         dialogs.message(nullptr, QMessageBox::Information, questionText(),
                         QMessageBox::Yes | QMessageBox::No);
+    // No answer at all (the program was told to end while it asked): the
+    // question stays due, and nothing is written on the way out.
+    if (answer == QMessageBox::NoButton)
+        return;
 
     // A damaged count must not make the question come back at every start.
     const qint32 install = installCount(store.read(installKey)).value_or(1);

@@ -8,6 +8,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -73,6 +75,8 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 {
     messages.append({icon, text, buttons,
                      parent ? QString::fromLatin1(parent->metaObject()->className()) : QString()});
+    if (!waitForAnswer())
+        return QMessageBox::NoButton;
     if (!messageAnswers.isEmpty())
         return messageAnswers.dequeue();
     for (auto b : {QMessageBox::Ok, QMessageBox::Yes, QMessageBox::No})
@@ -84,6 +88,8 @@ QMessageBox::StandardButton FakeDesktop::message(QWidget *parent, QMessageBox::I
 QString FakeDesktop::askFileName(QWidget *, const FileDialogRequest &request)
 {
     fileRequests.append(request);
+    if (!waitForAnswer())
+        return {};
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
@@ -92,6 +98,8 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     if (noPrinter)
         return PrintAnswer::NoPrinter;
     printRequests.append(request);
+    if (!waitForAnswer())
+        return PrintAnswer::Cancel;
     const QString path = printAnswers.isEmpty() ? QString() : printAnswers.dequeue();
     if (path.isEmpty())
         return PrintAnswer::Cancel;
@@ -99,6 +107,26 @@ PrintAnswer FakeDesktop::askPrint(QWidget *, QPrinter &printer, const PrintDialo
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     return PrintAnswer::Print;
+}
+
+bool FakeDesktop::waitForAnswer()
+{
+    QEventLoop loop;
+    m_openQuestions.append(&loop);
+    if (whileAsked)
+        QTimer::singleShot(0, &loop, whileAsked);
+    QTimer::singleShot(questionOpenMs, &loop, &QEventLoop::quit);
+    if (!m_ended)
+        loop.exec(QEventLoop::DialogExec);
+    m_openQuestions.removeOne(&loop);
+    return !m_ended;
+}
+
+void FakeDesktop::programEnded()
+{
+    m_ended = true;
+    for (QEventLoop *loop : std::as_const(m_openQuestions))
+        loop->exit(-1);
 }
 
 void FakeDesktop::open(const QUrl &url) { openedUrls.append(url); }

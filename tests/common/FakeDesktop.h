@@ -19,6 +19,8 @@
 #include <QQueue>
 #include <QUrl>
 
+#include <functional>
+
 struct ShownMessage
 {
     QMessageBox::Icon icon;
@@ -26,6 +28,8 @@ struct ShownMessage
     QMessageBox::StandardButtons buttons;
     QString parentClass;   // class name of the window it was shown over, or empty
 };
+
+class QEventLoop;
 
 class FakeDesktop final : public QObject, public Dialogs
 {
@@ -56,6 +60,15 @@ public:
     QQueue<float> randomDraws;                            // default: 0.0
     QDate fixedToday{2026, 12, 7};
 
+    // Every question stays open this long before it is answered, running an
+    // event loop of its own as a modal dialog does: posted events, deferred
+    // deletes, sockets and timers are served meanwhile, so that what the
+    // real dialog would let happen under the code that asked happens here.
+    int questionOpenMs = 10;
+    // Run once inside each question's loop, right after it opens: what the
+    // world does while the user has not answered yet.
+    std::function<void()> whileAsked;
+
     // The next draw the test hands over; 0.0 when none is queued.
     float nextDraw() { return randomDraws.isEmpty() ? 0.0f : randomDraws.dequeue(); }
 
@@ -66,8 +79,19 @@ public:
     QString askFileName(QWidget *parent, const FileDialogRequest &request) override;
     PrintAnswer askPrint(QWidget *parent, QPrinter &printer, const PrintDialogRequest &request) override;
 
+    // Keeps the question open as the real dialog would, until it is
+    // answered; false when the program ended first, as the real dialog's
+    // loop then ends unanswered.
+    bool waitForAnswer();
+    // The program ended: every question open ends unanswered.
+    void programEnded();
+
     // Removes the program's settings and lock folders from the test locations.
     static void emptyTestFolders();
+
+private:
+    QList<QEventLoop *> m_openQuestions;
+    bool m_ended = false;
 
 public slots:
     // QDesktopServices hands every http, https and mailto address here.

@@ -40,8 +40,10 @@ inline Root &testRoot()
 {
     static CurrentFakeDialogs dialogs;
     static Root root(dialogs, [](int status) {
-        if (FakeDesktop *fake = FakeDesktop::current())
+        if (FakeDesktop *fake = FakeDesktop::current()) {
             fake->endedWith.append(status);
+            fake->programEnded();
+        }
     });
     return root;
 }

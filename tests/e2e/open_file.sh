@@ -5,8 +5,10 @@
 # A reading named on the command line, as a file manager starts the program:
 # straight to that reading; a file Open refuses gets its message, then the
 # main window; a second start with a file hands it to the copy that runs,
-# which shows it in front while the new copy ends without a word; a wrong
-# number of arguments is told on the terminal.
+# which shows it in front while the new copy ends without a word, also for a
+# file whose name holds a line break, and says so for a file Open refuses,
+# as often as it comes; a signal while the start-up message waits ends the
+# program at once; a wrong number of arguments is told on the terminal.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 start_display
@@ -15,6 +17,8 @@ mkdir -p "$folder"
 python3 "$HARNESS_DIR/plus85.py" write "$folder/seven.grn" 7 3
 python3 "$HARNESS_DIR/plus85.py" write "$folder/two.grn" 2 4
 echo notes >"$folder/notes.txt"
+broken_name=$folder/$'two\nlines.grn'
+cp "$folder/seven.grn" "$broken_name"
 
 # shows_reading LIFE-PATH DESTINY: saved through the real dialog, the result
 # window's reading has those numbers.
@@ -45,6 +49,13 @@ wait_window "$TITLE" "$MAIN_WIDTH" 10 >/dev/null || fail "no main window after t
 kill "$APP_PID"
 ends_cleanly "$APP_PID" "SIGTERM"
 
+step "a signal while the start-up message waits: the program ends at once"
+start_app_with "$folder/notes.txt"
+wait_window "Pallastro" "" 20 >/dev/null || fail "no message for a file Open refuses"
+kill -TERM "$APP_PID"
+ends_cleanly "$APP_PID" "SIGTERM under the message" 1
+no_window "Pallastro" "" || fail "the message stayed"
+
 step "a reading: straight to the result window"
 start_app_with "$folder/seven.grn"
 first=$APP_PID
@@ -67,11 +78,22 @@ poll 5 eval '[ "$(xdotool getactivewindow 2>/dev/null)" = "$RESULT" ]' || fail "
 shows_reading 2 4
 kill -0 "$first" || fail "the first copy ended"
 
-step "a second start with a bad file: the first copy says so, the reading stays"
-launch "$APP" "$folder/notes.txt"
-wait_exit "$APP_PID" 10 || fail "the second copy kept running"
-MSG=$(WINDOW_PID=$first wait_window "Pallastro" "" 10) || fail "no message for the bad file"
-focus_window "$MSG"
-dismiss_message
+step "a second start with a bad file, six times: the first copy says so each time, the reading stays"
+for _ in 1 2 3 4 5 6; do
+    launch "$APP" "$folder/notes.txt"
+    wait_exit "$APP_PID" 10 || fail "the second copy kept running"
+    MSG=$(WINDOW_PID=$first wait_window "Pallastro" "" 10) || fail "no message for the bad file"
+    focus_window "$MSG"
+    dismiss_message
+    kill -0 "$first" || fail "the first copy ended"
+done
 shows_reading 2 4
+
+step "a second start with a file whose name holds a line break"
+launch "$APP" "$broken_name"
+wait_exit "$APP_PID" 10 || fail "the second copy kept running"
+stays_absent "Pallastro" 1 || fail "a message showed"
+RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" 10) || fail "the first copy shows no reading"
+shows_reading 7 3
+kill -0 "$first" || fail "the first copy ended"
 echo "ok"

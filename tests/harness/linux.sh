@@ -81,11 +81,11 @@ start_and_wait_main() {
 
 # lock_files: the single-instance lock files in the current home's runtime
 # folder, one a line.
-lock_files() { find "$XDG_RUNTIME_DIR" -maxdepth 1 -name '*.lock' 2>/dev/null; }
+lock_files() { find "$XDG_RUNTIME_DIR" -maxdepth 1 \( -name '*.lock' -o -name '*.socket' \) 2>/dev/null; }
 
 # ends_cleanly PID HOW [SECONDS]: the program, just asked to end in the way
 # HOW names, ends by itself within SECONDS (10) with status 0 and leaves no
-# lock file behind.
+# lock file or hand-over socket behind.
 ends_cleanly() {
     wait_exit "$1" "${3:-10}" || fail "$2 did not end the process"
     [ "$EXIT_STATUS" = 0 ] || fail "$2 ended the process with status $EXIT_STATUS"

@@ -88,20 +88,36 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("path");   // empty: refused
-        const QByteArray heading = "pallastro-open 1\n";
+        QTest::addColumn<bool>("asWritten"); // what encode() writes for the path
+        const auto framed = [](const QByteArray &path) {
+            return "pallastro-open 2 " + QByteArray::number(path.size()) + "\n" + path;
+        };
+        const QByteArray first = "pallastro-open 1\n";
+        const QByteArray longest(HandOverRequest::MaximumSize - framed("").size() - 4, 'a');
         // clang-format off
-        QTest::newRow("a path")               << heading + "/tmp/a.grn\n"               << "/tmp/a.grn";
-        QTest::newRow("not ASCII")            << heading + "/tmp/\xc3\xa9t\xc3\xa9.grn\n" << QString::fromUtf8("/tmp/\xc3\xa9t\xc3\xa9.grn");
-        QTest::newRow("relative")             << heading + "a.grn\n"                    << "";
-        QTest::newRow("empty")                << heading + "\n"                         << "";
-        QTest::newRow("unfinished")           << heading + "/tmp/a.grn"                 << "";
-        QTest::newRow("two paths")            << heading + "/tmp/a.grn\n/tmp/b.grn\n"   << "";
-        QTest::newRow("another heading")      << QByteArray("pallastro-open 2\n/tmp/a.grn\n") << "";
-        QTest::newRow("no heading")           << QByteArray("/tmp/a.grn\n")             << "";
-        QTest::newRow("NUL in the path")      << heading + QByteArray("/tmp/a\0.grn\n", 13) << "";
-        QTest::newRow("CR in the path")       << heading + "/tmp/a.grn\r\n"             << "";
-        QTest::newRow("broken UTF-8")         << heading + "/tmp/\xc3.grn\n"            << "";
-        QTest::newRow("too long")             << heading + "/" + QByteArray(HandOverRequest::MaximumSize, 'a') + "\n" << "";
+        QTest::newRow("a path")               << framed("/tmp/a.grn")                   << "/tmp/a.grn"   << true;
+        QTest::newRow("not ASCII")            << framed("/tmp/\xc3\xa9t\xc3\xa9.grn")  << QString::fromUtf8("/tmp/\xc3\xa9t\xc3\xa9.grn") << true;
+        QTest::newRow("a line break")         << framed("/tmp/a\nb.grn")                << "/tmp/a\nb.grn" << true;
+        QTest::newRow("a tab and a CR")       << framed("/tmp/a\tb\r.grn")              << "/tmp/a\tb\r.grn" << true;
+        QTest::newRow("the longest")          << framed("/" + longest)                  << "/" + QString::fromLatin1(longest) << true;
+        QTest::newRow("one byte too long")    << framed("/a" + longest)                 << ""             << false;
+        QTest::newRow("relative")             << framed("a.grn")                        << ""             << false;
+        QTest::newRow("empty")                << framed("")                             << ""             << false;
+        QTest::newRow("short of its length")  << framed("/tmp/a.grn").chopped(1)        << ""             << false;
+        QTest::newRow("past its length")      << framed("/tmp/a.grn") + "x"             << ""             << false;
+        QTest::newRow("a leading zero")       << QByteArray("pallastro-open 2 010\n/tmp/a.grn") << ""   << false;
+        QTest::newRow("a sign")               << QByteArray("pallastro-open 2 +10\n/tmp/a.grn") << ""   << false;
+        QTest::newRow("no length")            << QByteArray("pallastro-open 2 \n/tmp/a.grn") << ""      << false;
+        QTest::newRow("NUL in the path")      << framed(QByteArray("/tmp/a\0.grn", 11)) << ""            << false;
+        QTest::newRow("broken UTF-8")         << framed("/tmp/\xc3.grn")                << ""             << false;
+        QTest::newRow("another version")      << QByteArray("pallastro-open 3 10\n/tmp/a.grn") << ""    << false;
+        QTest::newRow("no heading")           << QByteArray("/tmp/a.grn\n")             << ""             << false;
+        // What a copy that speaks only the first version sends.
+        QTest::newRow("first: a path")        << first + "/tmp/a.grn\n"                 << "/tmp/a.grn"   << false;
+        QTest::newRow("first: unfinished")    << first + "/tmp/a.grn"                   << ""             << false;
+        QTest::newRow("first: two paths")     << first + "/tmp/a.grn\n/tmp/b.grn\n"     << ""             << false;
+        QTest::newRow("first: CR in the path") << first + "/tmp/a.grn\r\n"              << ""             << false;
+        QTest::newRow("first: too long")      << first + "/" + QByteArray(HandOverRequest::MaximumSize, 'a') + "\n" << "" << false;
         // clang-format on
     }
 
@@ -109,9 +125,15 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, path);
+        QFETCH(bool, asWritten);
         QCOMPARE(HandOverRequest::decode(bytes).value_or(QString()), path);
-        if (!path.isEmpty())
+        if (asWritten)
             QCOMPARE(HandOverRequest::encode(path), bytes);
+        // Reading stops once the whole request, or its fault, is in; never
+        // before, as a request can come in pieces.
+        QVERIFY(HandOverRequest::complete(bytes) || path.isEmpty());
+        if (!path.isEmpty())
+            QVERIFY(!HandOverRequest::complete(bytes.chopped(1)));
     }
 
     void init()
@@ -162,15 +184,29 @@ private slots:
                  HandOverRequest::Accepted.toByteArray());
     }
 
-    void aSilentCallerHoldsUpNoOne()
+    void silentCallersHoldUpNoOne_data()
     {
-        QLocalSocket silent;
-        silent.connectToServer(channelName());
-        QVERIFY(silent.waitForConnected(2000));
+        QTest::addColumn<int>("silent");
+        QTest::newRow("one") << 1;
+        QTest::newRow("eight") << 8;
+        QTest::newRow("more than are held") << InstanceChannel::MaximumCallers + 8;
+    }
+
+    void silentCallersHoldUpNoOne()
+    {
+        QFETCH(int, silent);
+        std::vector<std::unique_ptr<QLocalSocket>> callers;
+        for (int i = 0; i < silent; ++i) {
+            callers.push_back(std::make_unique<QLocalSocket>());
+            callers.back()->connectToServer(channelName());
+            QVERIFY(callers.back()->waitForConnected(2000));
+        }
         QCOMPARE(call(HandOverRequest::encode(QStringLiteral("/tmp/a.grn")), 1),
                  HandOverRequest::Accepted.toByteArray());
-        QTRY_COMPARE_WITH_TIMEOUT(silent.state(), QLocalSocket::UnconnectedState,
-                                  InstanceChannel::RequestTimeoutMs + 1500);
+        QCOMPARE(m_received, QStringList{QStringLiteral("/tmp/a.grn")});
+        for (const auto &caller : callers)
+            QTRY_COMPARE_WITH_TIMEOUT(caller->state(), QLocalSocket::UnconnectedState,
+                                      InstanceChannel::RequestTimeoutMs + 1500);
     }
 
     void aSecondCopyHandsOver()

@@ -6,10 +6,13 @@
 
 #include "FakeDesktop.h"
 #include "UserFolders.h"
+#include "HandOverRequest.h"
 #include "Identity.h"
+#include "InstanceChannel.h"
 #include "InstanceLock.h"
 #include "LinkLabel.h"
 #include "Root.h"
+#include "SettingsStore.h"
 #include "frmGreekNumerologyResult.h"
 #include "frmMain.h"
 #include "modGreekNumerology.h"
@@ -20,6 +23,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QPushButton>
 
 #include <stdexcept>
@@ -30,7 +34,12 @@ class tst_startup : public QObject
 
     static Root::Quit recorder(QList<int> &ended)
     {
-        return [&ended](int status) { ended.append(status); };
+        return [&ended](int status) {
+            ended.append(status);
+            // As the real end quits every event loop, the questions' too.
+            if (FakeDesktop *fake = FakeDesktop::current())
+                fake->programEnded();
+        };
     }
 
     static QStringList lockFiles()
@@ -51,6 +60,16 @@ class tst_startup : public QObject
     {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+
+    // Hands a file over as a second copy does, without waiting for the
+    // answer: the running copy takes it while the test's events run.
+    static void handOver(const QString &file, QObject *owner)
+    {
+        auto *caller = new QLocalSocket(owner);
+        caller->connectToServer(
+            InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()));
+        caller->write(HandOverRequest::encode(file));
     }
 
     static void proceed(frmMain *main)
@@ -320,20 +339,106 @@ private slots:
         QVERIFY(ended.isEmpty());
     }
 
+    // Files handed over through the channel, with every question running an
+    // event loop of its own as the real ones do: the callers' sockets come
+    // and go under the question, and files that come while one is open
+    // wait together for its answer.
+    void handOversThroughTheChannel_data()
+    {
+        QTest::addColumn<bool>("fromResult");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("lastGood");     // the others are refused
+        QTest::addColumn<bool>("duringSave");   // all come while Save asks for a name
+        QTest::addColumn<int>("refusals");      // "Please Check The File." shown
+        QTest::newRow("refused six times, main window") << false << 6 << false << false << 6;
+        QTest::newRow("refused six times, result window") << true << 6 << false << false << 6;
+        QTest::newRow("forty during Save, the last good") << true << 40 << true << true << 0;
+        QTest::newRow("forty during Save, all refused") << true << 40 << false << true << 1;
+    }
+
+    void handOversThroughTheChannel()
+    {
+        QFETCH(bool, fromResult);
+        QFETCH(int, count);
+        QFETCH(bool, lastGood);
+        QFETCH(bool, duringSave);
+        QFETCH(int, refusals);
+        QTemporaryDir folder;
+        const QString refused = folder.filePath(QStringLiteral("refused.grn"));
+        const QString good = folder.filePath(QStringLiteral("good.grn"));
+        QVERIFY(writeFile(refused, QByteArray("2\r\n4\r\n")));
+        QVERIFY(writeFile(good, QByteArray("\x87\r\n\x89\r\n")));   // Life Path 2, Destiny 4
+
+        FakeDesktop fake;
+        fake.questionOpenMs = 100;
+        QList<int> ended;
+        Root root(fake, recorder(ended));
+        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+        if (fromResult)
+            proceed(root.mainWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *before = fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+        const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
+
+        QObject callers;
+        const auto sendAll = [&] {
+            for (int i = 0; i < count; ++i)
+                handOver(i == count - 1 && lastGood ? good : refused, &callers);
+        };
+        if (duringSave) {
+            fake.questionOpenMs = 1500;
+            fake.whileAsked = [&] {
+                fake.whileAsked = nullptr;
+                sendAll();
+            };
+            root.resultWindow()->cmdSave->click();
+            fake.questionOpenMs = 100;
+            QCOMPARE(fake.fileRequests.size(), 1);
+            // Nothing opened under the question.
+            QCOMPARE(fake.messages.size(), 0);
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
+        } else {
+            for (int i = 0; i < count; ++i) {
+                handOver(refused, &callers);
+                QTRY_COMPARE(fake.messages.size(), i + 1);
+            }
+        }
+        QTRY_COMPARE(fake.messages.size(), refusals);
+        if (lastGood) {
+            QTRY_COMPARE(modGreekNumerology::LifePathNumber, qint16(2));
+            QCOMPARE(modGreekNumerology::DestinyNumber, qint16(4));
+            QTRY_VERIFY(root.resultWindow() && root.resultWindow() != before);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({root.resultWindow()}));
+        } else {
+            // Open's message over the window that stays as it was, once a file.
+            QTest::qWait(3 * HandOverInbox::RetryMs);
+            QCOMPARE(fake.messages.size(), refusals);
+            QVERIFY(fake.messageTexts().count(QStringLiteral("Please Check The File.")) == refusals);
+            QCOMPARE(visibleTopLevels(), QList<QWidget *>({before}));
+            QCOMPARE(modGreekNumerology::LifePathNumber, lifePathBefore);
+        }
+        QVERIFY(ended.isEmpty());
+    }
+
     void everyWayOutEndsWithStatusZeroAndNoLock_data()
     {
         QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<bool>("byMenu");
-        QTest::newRow("main: title-bar close") << false << false;
-        QTest::newRow("main: Exit") << false << true;
-        QTest::newRow("result: title-bar close") << true << false;
-        QTest::newRow("result: Exit") << true << true;
+        QTest::addColumn<QString>("way");
+        QTest::newRow("main: title-bar close") << false << "close";
+        QTest::newRow("main: Exit") << false << "Exit";
+        QTest::newRow("result: title-bar close") << true << "close";
+        QTest::newRow("result: Exit") << true << "Exit";
+        // A signal ends the program through EndProgram from whatever event
+        // loop runs; here the loop of the question the user has open.
+        QTest::newRow("main: ended under Open's dialog") << false << "under a question";
+        QTest::newRow("result: ended under Save's dialog") << true << "under a question";
     }
 
     void everyWayOutEndsWithStatusZeroAndNoLock()
     {
         QFETCH(bool, fromResult);
-        QFETCH(bool, byMenu);
+        QFETCH(QString, way);
         FakeDesktop fake;
         QList<int> ended;
         {
@@ -341,21 +446,71 @@ private slots:
             QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
             QMainWindow *window = root.mainWindow();
             QAction *exit = root.mainWindow()->mnuExit;
+            QPushButton *asks = root.mainWindow()->cmdOpen;
             if (fromResult) {
                 proceed(root.mainWindow());
                 window = root.resultWindow();
                 exit = root.resultWindow()->mnuExit;
+                asks = root.resultWindow()->cmdSave;
             }
-            if (byMenu)
+            if (way == QLatin1String("Exit")) {
                 exit->trigger();
-            else
+            } else if (way == QLatin1String("close")) {
                 window->close();
+            } else {
+                fake.fileAnswers.enqueue(QDir::temp().filePath(QStringLiteral("never-written.grn")));
+                fake.whileAsked = [&] { root.EndProgram(); };
+                asks->click();
+                // Nothing more is asked once the program ends.
+                QCOMPARE(fake.fileRequests.size(), 1);
+                QVERIFY(root.hasEnded());
+            }
             QCOMPARE(ended, QList<int>({0}));
             QVERIFY(visibleTopLevels().isEmpty());
-            QVERIFY(fake.messages.isEmpty());
+            QCOMPARE(fake.messages.size(), 0);
             QVERIFY(fake.openedUrls.isEmpty());
         }
         QVERIFY(lockFiles().isEmpty());
+    }
+
+    // The start-up sequence ended while its message waits for an answer.
+    void endedUnderAStartUpQuestion_data()
+    {
+        QTest::addColumn<bool>("reminder");   // else Open's message for a file it refuses
+        QTest::newRow("the update reminder") << true;
+        QTest::newRow("a file Open refuses") << false;
+    }
+
+    void endedUnderAStartUpQuestion()
+    {
+        QFETCH(bool, reminder);
+        QTemporaryDir folder;
+        const QString refused = folder.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(writeFile(refused, "notes\n"));
+        FakeDesktop fake;
+        const QString settings = UserFolders::settingsFile(Identity::ApplicationName());
+        if (reminder)
+            QVERIFY(SettingsStore(Identity::ApplicationName())
+                        .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
+        const QByteArray settingsBefore = [&] {
+            QFile file(settings);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        QList<int> ended;
+        {
+            Root root(fake, recorder(ended));
+            fake.whileAsked = [&] { root.EndProgram(); };
+            QVERIFY(!root.Start(fake.fixedToday, 0.0f, reminder ? QString() : refused));
+            QCOMPARE(fake.messages.size(), 1);
+            QCOMPARE(ended, QList<int>({0}));
+            QVERIFY(visibleTopLevels().isEmpty());
+        }
+        QVERIFY(lockFiles().isEmpty());
+        // The question was not answered: it stays due.
+        QFile file(settings);
+        if (reminder)
+            QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), settingsBefore);
+        QVERIFY(fake.openedUrls.isEmpty());
     }
 
     void applicationNameFromExecutable_data()

@@ -58,6 +58,8 @@ private slots:
         QTest::newRow("14 days ago")            << "today-14"  << "3"    << yes << false << "today-14"  << "3"    << false;
         QTest::newRow("15 days ago, Yes")       << "today-15"  << "3"    << yes << true  << "today+0"   << "3"    << true;
         QTest::newRow("15 days ago, No")        << "today-15"  << "3"    << no  << true  << "today+0"   << "3"    << false;
+        // The program was told to end while it asked: the question stays due.
+        QTest::newRow("15 days ago, no answer") << "today-15"  << "3"    << int(QMessageBox::NoButton) << true << "today-15" << "3" << false;
         QTest::newRow("14 days ahead")          << "today+14"  << "3"    << yes << false << "today+14"  << "3"    << false;
         QTest::newRow("15 days ahead, Yes")     << "today+15"  << "3"    << yes << true  << "today+0"   << "3"    << true;
         QTest::newRow("15 days ahead, No")      << "today+15"  << "3"    << no  << true  << "today+0"   << "3"    << false;
