@@ -57,7 +57,9 @@ std::optional<QString> absolutePathFrom(QByteArrayView bytes)
         return std::nullopt;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString path = utf8.decode(bytes);
-    if (utf8.hasError() || !QDir::isAbsolutePath(path))
+    // QDir calls a path into Qt's own resources (":/...") absolute too; no
+    // copy sends one, and the reading must come from the file system.
+    if (utf8.hasError() || !QDir::isAbsolutePath(path) || path.startsWith(QLatin1Char(':')))
         return std::nullopt;
     return path;
 }

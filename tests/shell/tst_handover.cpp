@@ -102,6 +102,8 @@ private slots:
         QTest::newRow("the longest")          << framed("/" + longest)                  << "/" + QString::fromLatin1(longest) << true;
         QTest::newRow("one byte too long")    << framed("/a" + longest)                 << ""             << false;
         QTest::newRow("relative")             << framed("a.grn")                        << ""             << false;
+        // Qt takes a path that begins with a colon for one of its resources.
+        QTest::newRow("a path into resources") << framed(":/icons/a.png")               << ""             << false;
         QTest::newRow("empty")                << framed("")                             << ""             << false;
         QTest::newRow("short of its length")  << framed("/tmp/a.grn").chopped(1)        << ""             << false;
         QTest::newRow("past its length")      << framed("/tmp/a.grn") + "x"             << ""             << false;
@@ -117,6 +119,7 @@ private slots:
         QTest::newRow("first: unfinished")    << first + "/tmp/a.grn"                   << ""             << false;
         QTest::newRow("first: two paths")     << first + "/tmp/a.grn\n/tmp/b.grn\n"     << ""             << false;
         QTest::newRow("first: CR in the path") << first + "/tmp/a.grn\r\n"              << ""             << false;
+        QTest::newRow("first: into resources") << first + ":/icons/a.png\n"             << ""             << false;
         QTest::newRow("first: too long")      << first + "/" + QByteArray(HandOverRequest::MaximumSize, 'a') + "\n" << "" << false;
         // clang-format on
     }
