@@ -92,6 +92,10 @@ bool complete(QByteArrayView bytes)
         return true;
     if (bytes.startsWith(FirstHeading))
         return bytes.count('\n') >= 2;
+    // Short of its line feed, the first version's heading is no fault yet:
+    // the rest of it may be in the next piece.
+    if (FirstHeading.startsWith(bytes))
+        return false;
     Frame frame;
     switch (readHeading(bytes, frame)) {
     case HeadingState::Unfinished:
