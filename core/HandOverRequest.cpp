@@ -66,7 +66,8 @@ std::optional<QString> absolutePathFrom(QByteArrayView bytes)
 
 std::optional<QString> decodeFirstVersion(QByteArrayView bytes)
 {
-    if (!bytes.endsWith('\n'))
+    // The heading's own line feed is not the path's.
+    if (bytes.size() <= FirstHeading.size() || !bytes.endsWith('\n'))
         return std::nullopt;
     const QByteArrayView line = bytes.sliced(FirstHeading.size(), bytes.size() - FirstHeading.size() - 1);
     // That version ends its path with a line feed, so it can hold no

@@ -117,6 +117,7 @@ private slots:
         // What a copy that speaks only the first version sends.
         QTest::newRow("first: a path")        << first + "/tmp/a.grn\n"                 << "/tmp/a.grn"   << false;
         QTest::newRow("first: unfinished")    << first + "/tmp/a.grn"                   << ""             << false;
+        QTest::newRow("first: the heading alone") << first                             << ""             << false;
         QTest::newRow("first: two paths")     << first + "/tmp/a.grn\n/tmp/b.grn\n"     << ""             << false;
         QTest::newRow("first: CR in the path") << first + "/tmp/a.grn\r\n"              << ""             << false;
         QTest::newRow("first: into resources") << first + ":/icons/a.png\n"             << ""             << false;
