@@ -85,6 +85,8 @@ test-sanitize: deps
 # running one (handover) and the command line (commandline). `make fuzz` runs
 # each target in turn for FUZZ_SECONDS, so the whole run takes three times
 # that; `make fuzz-handover` (or fuzz-readingfile, fuzz-commandline) runs one.
+# A target that finds a fault stops the run there; `make -k fuzz` goes on
+# with the others.
 # Each keeps its corpus in $(FUZZ_BUILD)/corpus/TARGET and what it finds in
 # $(FUZZ_BUILD)/crashes/TARGET.
 FUZZ_BUILD    ?= build-fuzz
