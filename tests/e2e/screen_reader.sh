@@ -6,11 +6,11 @@
 # keyboard alone, and hears it: the date lists say what they hold and every
 # change of entry, a menu stays open, the result window says the reading as
 # it opens, the mythology boxes name their god and are read whole, a step
-# says where it led, and each file dialog and the print dialog say what
-# they are for. Orca's review commands read what is on the screen: flat
-# review of the date row says the date chosen, and where-am-I in a
-# mythology box says the god and the line there. What Orca said is read
-# from its own debug log.
+# says where it led, each file dialog and the print dialog say what they
+# are for, and the selected Name box is read whole. Orca's review commands
+# read what is on the screen: flat review of the date row says the date
+# chosen, and where-am-I in a mythology box says the god and the line there.
+# What Orca said is read from its own debug log.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 # shellcheck source=accessibility_bus.sh
@@ -139,6 +139,19 @@ expect_heard "the Save dialog" "Pallastro: Save this reading dialog"
 hear Escape
 hear Tab space
 expect_heard "back to the main window" "^Name text"
+
+step "the Name box, selected"
+# Back leaves the Name box empty. Shift+Tab into it selects the name typed
+# there, and Orca reads the whole of it, its last letter too.
+typetext "John Smith"
+until_quiet
+hear Tab
+expect_heard "the month list again" "^Birth Day: month combo box"
+hear shift+Tab
+expect_heard "Shift+Tab into the Name box" "^Name text" "(^| )John Smith selected\.?$"
+refuse_heard "Shift+Tab into the Name box" "John Smit selected"
+
+step "the Open dialog"
 hear shift+Tab space
 expect_heard "the Open dialog" "Pallastro: Open a saved reading dialog"
 hear Escape
