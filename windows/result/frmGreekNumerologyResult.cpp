@@ -25,6 +25,7 @@
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -483,13 +484,34 @@ void frmGreekNumerologyResult::cmdSave_Click()
     request.defaultSuffix = QStringLiteral("grn");
     request.confirmOverwrite = true;
 
-    const QString path = m_dialogs.askFileName(this, request);
-    if (path.isEmpty())
-        return;
+    QString path;
+    for (;;) {
+        const QString chosen = m_dialogs.askFileName(this, request);
+        if (chosen.isEmpty())
+            return;
+        // Open takes only names ending in "grn": under any other name the
+        // reading would never open again. The dialog asked about replacing
+        // the name chosen; the name written is asked about here, and No goes
+        // back to the dialog, as the dialog's own question does.
+        path = ReadingFile::readingName(chosen);
+        if (path == chosen || mayReplace(path))
+            break;
+    }
 
     const ReadingFile::Reading reading{modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber};
     if (!ReadingFile::write(path, reading))
         showError(QStringLiteral("The reading could not be saved."));
+}
+
+bool frmGreekNumerologyResult::mayReplace(const QString &path)
+{
+    const QFileInfo file(path);
+    // A folder of that name is not replaced: the save fails and says so.
+    if (!file.exists() || file.isDir())
+        return true;
+    const QString question = file.fileName() + QStringLiteral(" already exists.\nDo you want to replace it?");
+    return m_dialogs.message(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void frmGreekNumerologyResult::mnuExit_Click() { close(); }

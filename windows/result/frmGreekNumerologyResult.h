@@ -106,6 +106,8 @@ private:
     void connectCommands();
     void ShowGod(const Side &side);
     void showError(const QString &text);
+    // Asks before a save replaces a file the Save dialog has not asked about.
+    bool mayReplace(const QString &path);
 
     WindowRoot &m_root;
     Dialogs &m_dialogs;
