@@ -90,7 +90,7 @@ Summary summarise(qint16 lifePath, qint16 destiny, const std::optional<ReadingPe
         if (lifePathWorking.number == lifePath && destinyWorking.number == destiny) {
             summary.person = Person{elidedName(person->name),
                                     dateText(person->day, person->monthIndex, person->year),
-                                    WorkingText(lifePathWorking), WorkingText(destinyWorking)};
+                                    WorkingPieces(lifePathWorking), WorkingPieces(destinyWorking)};
         }
     }
     if (!summary.person) {

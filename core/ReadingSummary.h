@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -48,8 +49,10 @@ struct Person
 {
     QString name;        // elided past NameShown characters
     QString birthDate;   // "15 March 1980"
-    QString lifePathWorking;
-    QString destinyWorking;
+    // The working of each number, in the pieces a line may break between
+    // (modGreekNumerology::WorkingPieces).
+    QStringList lifePathWorking;
+    QStringList destinyWorking;
 };
 
 // Longest name printed whole; past it the name is cut and its length said.
