@@ -43,6 +43,9 @@ qint16 frmGreekNumerologyResult::DestinyPosition = 0;
 namespace {
 
 constexpr int PortraitPixels = 120;
+// The widest line of a number line's tool tip, in characters: about half
+// the window's width.
+constexpr int NoteLineCharacters = 56;
 // Right edge of the god's name, next to the portrait.
 const int NameRightEdge = Twips::toPixels(5310 + 2025) - 1;
 
@@ -77,6 +80,15 @@ QLabel *portrait(QWidget *parent, const char *name)
     image->setScaledContents(true);
     image->setFocusPolicy(Qt::NoFocus);
     return image;
+}
+
+// The number line tells how its number was reached, on the pointer's hover
+// and to a screen reader, as the printed reading does; where the side shows
+// no god, also why. A line of the tool tip breaks only where the working may.
+void sayHowReached(QLabel *caption, const ReadingSummary::Side &side)
+{
+    caption->setToolTip(ReadingSummary::numberNoteLines(side, NoteLineCharacters));
+    caption->setAccessibleDescription(ReadingSummary::numberNote(side));
 }
 
 AnnouncingButton *stepButton(QWidget *parent, const char *name, const QString &text, int left, const QString &tip)
@@ -332,6 +344,9 @@ void frmGreekNumerologyResult::Form_Load()
     lblD[0]->setText(QStringLiteral("Greek Numerology Destiny Number is ") + QString::number(DestinyNumber));
     WindowKit::sizeToText(lblD[0]);
     lblD[2]->setText(InterpretationOf(DestinyNumber));
+    const ReadingSummary::Summary summary = ReadingSummary::current(QDate::currentDate());
+    sayHowReached(lblLP[0], summary.lifePath);
+    sayHowReached(lblD[0], summary.destiny);
 
     ShowLifePathGod();
     ShowDestinyGod();
