@@ -6,6 +6,8 @@
 #include "EntryCheck.h"
 #include "Identity.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace ReadingSummary {
@@ -127,6 +129,13 @@ Summary summarise(qint16 lifePath, qint16 destiny, const std::optional<ReadingPe
 Summary current(QDate printedOn)
 {
     return summarise(LifePathNumber, DestinyNumber, ReadingDetails, printedOn);
+}
+
+QString printedNews(const QString &file)
+{
+    if (file.isEmpty())
+        return QStringLiteral("Reading printed");
+    return QStringLiteral("Reading printed to ") + QFileInfo(file).fileName();
 }
 
 QStringList linesOf(const QStringList &pieces, int characters)

@@ -90,6 +90,10 @@ Summary summarise(qint16 lifePath, qint16 destiny,
 // ReadingDetails.
 Summary current(QDate printedOn);
 
+// What assistive technology is told once the pages have gone out: to the
+// printer, or (with its name) into a file.
+QString printedNews(const QString &file = {});
+
 // Pieces as lines of at most `characters` characters, each holding as many
 // whole pieces as fit, joined by blanks; a longer piece has a line of its own.
 QStringList linesOf(const QStringList &pieces, int characters);

@@ -97,6 +97,7 @@ private slots:
     void readingOnPaper();
     void pagesOfThePrinterRangeOnly();
     void aGodWithoutAPortraitShowsTheOneBeforeIt();
+    void printedNewsSaysWhereThePagesWent();
 
 private:
     QString m_folder;
@@ -300,6 +301,15 @@ void TestPrintout::aGodWithoutAPortraitShowsTheOneBeforeIt()
     QVERIFY(pandemos.portraitBorrowed);
     QVERIFY(summary.destiny.gods.isEmpty());
     QVERIFY(!summary.destiny.nothingToShow.isEmpty());
+}
+
+void TestPrintout::printedNewsSaysWhereThePagesWent()
+{
+    // What a screen reader hears once the pages are out: a printer's are in
+    // its tray, a file is named without its folder.
+    QCOMPARE(ReadingSummary::printedNews(), QStringLiteral("Reading printed"));
+    QCOMPARE(ReadingSummary::printedNews(QDir::temp().filePath(QStringLiteral("readings/John Smith.pdf"))),
+             QStringLiteral("Reading printed to John Smith.pdf"));
 }
 
 QTEST_MAIN(TestPrintout)

@@ -29,6 +29,29 @@
 using namespace WindowTest;
 namespace gn = modGreekNumerology;
 
+namespace {
+
+// The news the window has told assistive technology: the names of the
+// notifications among its objects. None are drawn, and none lie in the tree
+// a screen reader reviews; each is read out as it is told.
+QStringList toldNews(QWidget *window)
+{
+    QStringList news;
+    for (QObject *object : window->findChildren<QObject *>()) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+        if (!iface || iface->role() != QAccessible::Notification)
+            continue;
+        if (!iface->text(QAccessible::Name).isEmpty())
+            news << iface->text(QAccessible::Name);
+        // Under the window, never shown on it.
+        if (!iface->parent() || iface->parent()->object() != window || !iface->state().invisible)
+            news << QStringLiteral("(a notification out of place)");
+    }
+    return news;
+}
+
+} // namespace
+
 class TestFrmResult : public QObject
 {
     Q_OBJECT
@@ -430,7 +453,10 @@ void TestFrmResult::printCancelledChangesNothing()
     QCOMPARE(w->mnuFile->actions().constFirst(), w->mnuPrint);
     QCOMPARE(w->mnuPrint->text(), QStringLiteral("&Print"));
 
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     w->mnuPrint->trigger();
+    QCoreApplication::processEvents();
 
     // The dialog was asked, for the whole reading, and cancelled.
     QCOMPARE(fake.printRequests.size(), 1);
@@ -445,6 +471,8 @@ void TestFrmResult::printCancelledChangesNothing()
     QVERIFY(fake.fileRequests.isEmpty());
     QVERIFY(fake.endedWith.isEmpty());
     QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+    // Nothing printed, nothing said.
+    QCOMPARE(toldNews(w), QStringList());
 }
 
 void TestFrmResult::printPrintsTheWholeReading_data()
@@ -489,6 +517,8 @@ void TestFrmResult::printPrintsTheWholeReading()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(5), QByteArray("%PDF-"));
     QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+    // A screen reader hears that the pages went out, and where.
+    QTRY_COMPARE(toldNews(w), QStringList{QStringLiteral("Reading printed to reading.pdf")});
 #ifndef Q_OS_WIN
     // Every god of both sides, not only the two on screen; the person only
     // where the reading was made here. (tests/print checks the pages fully,
@@ -526,9 +556,13 @@ void TestFrmResult::printThatFailsSaysSo()
     QTemporaryDir folder;
     auto *w = openReading(1, 2);
     fake.printAnswers.enqueue(folder.filePath(QStringLiteral("no such folder/reading.pdf")));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     w->mnuPrint->trigger();
+    QCoreApplication::processEvents();
     QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("The reading could not be printed.")});
+    QCOMPARE(toldNews(w), QStringList());
 }
 
 void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()

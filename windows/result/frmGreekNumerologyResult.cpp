@@ -12,6 +12,7 @@
 #include "Identity.h"
 
 #include "AnnouncingButton.h"
+#include "Announcer.h"
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -124,6 +125,7 @@ frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, Dialogs &di
     : QMainWindow(parent)
     , m_root(root)
     , m_dialogs(dialogs)
+    , m_announcer(new Announcer(this))
 {
     setObjectName(QStringLiteral("frmGreekNumerologyResult"));
     WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
@@ -483,8 +485,14 @@ void frmGreekNumerologyResult::cmdPrint_Click()
     case PrintAnswer::Print:
         break;
     }
-    if (printout.print(printer) == 0)
+    if (printout.print(printer) == 0) {
         showError(QStringLiteral("The reading could not be printed."));
+        return;
+    }
+    // The window shows nothing of it; a screen reader says so. A PDF file
+    // is named: it is where the user will look for the pages.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    m_announcer->announce(ReadingSummary::printedNews(toFile ? printer.outputFileName() : QString()));
 }
 
 void frmGreekNumerologyResult::mnuPrint_Click() { cmdPrint_Click(); }

@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+class Announcer;
 class LinkLabel;
 class Dialogs;
 class WindowRoot;
@@ -111,4 +112,6 @@ private:
 
     WindowRoot &m_root;
     Dialogs &m_dialogs;
+    // Tells a screen reader what no control shows: that the reading printed.
+    Announcer *m_announcer = nullptr;
 };
