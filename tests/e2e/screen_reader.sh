@@ -7,10 +7,11 @@
 # change of entry, a menu stays open, the result window says the reading as
 # it opens, the mythology boxes name their god and are read whole, a step
 # says where it led, each file dialog and the print dialog say what they
-# are for, and the selected Name box is read whole. Orca's review commands
-# read what is on the screen: flat review of the date row says the date
-# chosen, and where-am-I in a mythology box says the god and the line there.
-# What Orca said is read from its own debug log.
+# are for, the selected Name box is read whole, and a reading printed is
+# heard as printed. Orca's review commands read what is on the screen: flat
+# review of the date row says the date chosen, and where-am-I in a mythology
+# box says the god and the line there. What Orca said is read from its own
+# debug log.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 # shellcheck source=accessibility_bus.sh
@@ -132,6 +133,25 @@ hear KP_Up
 expect_heard "flat review of the printer line" "^Name: Print to File \\(PDF\\) Properties"
 hear Escape
 expect_heard "back from the print dialog" "^Destiny god: Dionysus read only text"
+refuse_heard "back from the print dialog" "Reading printed"
+
+step "printing to a PDF file"
+# Once the pages are written the reading is heard as printed, and where,
+# after the focus is back where it was.
+hear alt+f
+expect_heard "the result window's File menu again" "^Print"
+hear Return
+expect_heard "the print dialog again" "Pallastro: Print this reading dialog"
+keys alt+n End
+keys alt+f ctrl+a
+typetext "$E2E_TMP/reading.pdf"
+hear Return
+expect_heard "the reading printed" "^Destiny god: Dionysus read only text" "Reading printed to reading\.pdf"
+back=$(grep -nE "^Destiny god: Dionysus" <<<"$HEARD" | head -n 1 | cut -d: -f1)
+printed=$(grep -nE "Reading printed to reading\.pdf" <<<"$HEARD" | tail -n 1 | cut -d: -f1)
+[ "$back" -lt "$printed" ] || fail "the reading printed was heard before the focus came back:
+$HEARD"
+wait_file "$E2E_TMP/reading.pdf" 20 || fail "nothing was printed into $E2E_TMP/reading.pdf"
 
 step "the file dialogs"
 hear Tab space
