@@ -77,6 +77,19 @@ std::optional<qint16> decodeLine(QByteArrayView line)
 
 } // namespace
 
+bool isReadingName(const QString &path)
+{
+    return path.endsWith(QLatin1String("grn"), Qt::CaseSensitive);
+}
+
+QString readingName(const QString &chosen)
+{
+    if (chosen.isEmpty() || isReadingName(chosen))
+        return chosen;
+    // Never "anna..grn": Windows drops a name's trailing dot anyway.
+    return chosen + (chosen.endsWith(QLatin1Char('.')) ? QLatin1String("grn") : QLatin1String(".grn"));
+}
+
 QByteArray encode(const Reading &reading)
 {
     QByteArray bytes;

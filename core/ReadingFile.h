@@ -22,6 +22,15 @@ struct Reading
     friend bool operator==(const Reading &, const Reading &) = default;
 };
 
+// Whether Open takes a file of this name: its last three characters must be
+// "grn" exactly, in lower case; no dot is needed before them.
+bool isReadingName(const QString &path);
+
+// The name Save writes a reading under, so that Open takes it again: the
+// name chosen when Open would take it, else that name with ".grn" after it
+// ("anna.txt" -> "anna.txt.grn"; a name ending in a dot takes just "grn").
+QString readingName(const QString &chosen);
+
 // A valid reading takes at most 16 bytes; the slack lets trailing lines
 // through while keeping every read small.
 inline constexpr qint64 MaximumFileSize = 4096;

@@ -6,6 +6,9 @@
 #include "EntryCheck.h"
 #include "Identity.h"
 
+#include <QFileInfo>
+
+#include <utility>
 
 namespace ReadingSummary {
 
@@ -14,6 +17,12 @@ namespace {
 using namespace modGreekNumerology;
 
 constexpr int PortraitEntries = 16;
+
+// A sentence in the pieces a line may break between: its words.
+QStringList words(const QString &sentence)
+{
+    return sentence.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
 
 QString elidedName(const QString &name)
 {
@@ -26,9 +35,10 @@ QString elidedName(const QString &name)
     return shown + QStringLiteral("\u2026 (%1 characters in all)").arg(name.size());
 }
 
-Side side(const QString &title, qint16 number)
+Side side(const QString &title, qint16 number, QStringList howReached)
 {
     Side s;
+    s.howReached = std::move(howReached);
     s.title = title;
     s.caption = QStringLiteral("Greek Numerology %1 Number is %2").arg(title).arg(number);
     s.number = number;
@@ -90,22 +100,74 @@ Summary summarise(qint16 lifePath, qint16 destiny, const std::optional<ReadingPe
         if (lifePathWorking.number == lifePath && destinyWorking.number == destiny) {
             summary.person = Person{elidedName(person->name),
                                     dateText(person->day, person->monthIndex, person->year),
-                                    WorkingText(lifePathWorking), WorkingText(destinyWorking)};
+                                    WorkingPieces(lifePathWorking), WorkingPieces(destinyWorking)};
         }
     }
-    if (!summary.person) {
+    QStringList lifePathReached;
+    QStringList destinyReached;
+    if (summary.person) {
+        lifePathReached = summary.person->lifePathWorking;
+        destinyReached = summary.person->destinyWorking;
+    } else {
         summary.noPerson = QStringLiteral("This reading was opened from a saved file, which keeps only its two "
                                           "numbers: the name, the date of birth and how the numbers were reached "
                                           "are not known.");
+        const QString onlyTheNumber =
+            QStringLiteral("Opened from a saved file, which keeps only the number: how it was reached is not known.");
+        lifePathReached = words(onlyTheNumber);
+        // Only a name without a letter gives 0, whoever it was.
+        destinyReached = words(destiny == 0 ? onlyTheNumber
+                                                  + QStringLiteral(" A Destiny of 0 means no letter from A to Z in "
+                                                                   "the name.")
+                                            : onlyTheNumber);
     }
-    summary.lifePath = side(QStringLiteral("Life Path"), lifePath);
-    summary.destiny = side(QStringLiteral("Destiny"), destiny);
+    summary.lifePath = side(QStringLiteral("Life Path"), lifePath, lifePathReached);
+    summary.destiny = side(QStringLiteral("Destiny"), destiny, destinyReached);
     return summary;
 }
 
 Summary current(QDate printedOn)
 {
     return summarise(LifePathNumber, DestinyNumber, ReadingDetails, printedOn);
+}
+
+QString printedNews(const QString &file)
+{
+    if (file.isEmpty())
+        return QStringLiteral("Reading printed");
+    return QStringLiteral("Reading printed to ") + QFileInfo(file).fileName();
+}
+
+QStringList linesOf(const QStringList &pieces, int characters)
+{
+    QStringList lines;
+    QString line;
+    for (const QString &piece : pieces) {
+        if (!line.isEmpty() && line.size() + 1 + piece.size() > characters) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + piece;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+QString numberNote(const Side &side)
+{
+    QStringList said{side.howReached.join(QLatin1Char(' '))};
+    if (side.gods.isEmpty())
+        said << side.nothingToShow;
+    return said.join(QLatin1Char(' '));
+}
+
+QString numberNoteLines(const Side &side, int characters)
+{
+    QStringList lines = linesOf(side.howReached, characters);
+    if (side.gods.isEmpty())
+        lines << linesOf(words(side.nothingToShow), characters);
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace ReadingSummary

@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -42,14 +43,21 @@ struct Side
     QList<God> gods;         // empty outside 1..9
     // When the side has no gods: what is said instead.
     QString nothingToShow;
+    // How the number was reached, as the result window's number line tells
+    // it: the working where the reading was made in this run, otherwise that
+    // only the number is known (and what a Destiny of 0 means). In the
+    // pieces a line may break between; joined by blanks they are the text.
+    QStringList howReached;
 };
 
 struct Person
 {
     QString name;        // elided past NameShown characters
     QString birthDate;   // "15 March 1980"
-    QString lifePathWorking;
-    QString destinyWorking;
+    // The working of each number, in the pieces a line may break between
+    // (modGreekNumerology::WorkingPieces).
+    QStringList lifePathWorking;
+    QStringList destinyWorking;
 };
 
 // Longest name printed whole; past it the name is cut and its length said.
@@ -81,5 +89,21 @@ Summary summarise(qint16 lifePath, qint16 destiny,
 // The summary of the reading in the reading state: its numbers and
 // ReadingDetails.
 Summary current(QDate printedOn);
+
+// What assistive technology is told once the pages have gone out: to the
+// printer, or (with its name) into a file.
+QString printedNews(const QString &file = {});
+
+// Pieces as lines of at most `characters` characters, each holding as many
+// whole pieces as fit, joined by blanks; a longer piece has a line of its own.
+QStringList linesOf(const QStringList &pieces, int characters);
+
+// What the result window's number line of a side tells of its number: how
+// it was reached, and where the side has no gods, why. On one line, as a
+// screen reader reads it out...
+QString numberNote(const Side &side);
+// ...and in lines of at most `characters`, broken only where a working may
+// break, as a tool tip shows it.
+QString numberNoteLines(const Side &side, int characters);
 
 } // namespace ReadingSummary

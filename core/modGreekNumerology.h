@@ -9,6 +9,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -101,6 +102,14 @@ constexpr int WorkingTermsShown = 60;
 // A sum of one digit has no arrow after it; a single term is not repeated
 // ("9" for the name "R").
 QString WorkingText(const Working &working);
+
+// The same text in the pieces a line may break between, and only between,
+// so that no term, digit sum or result is cut: each digit sum whole with its
+// result and the arrow after it ("1+9+9+8 = 27 →"), the first sum at its
+// whole values ("15 +", "3 +", "1980 = 1998 →"; a word's letter values stay
+// together), a sentence at its words. WorkingText is the pieces joined by
+// single blanks.
+QStringList WorkingPieces(const Working &working);
 
 // Stores LifePathNumber, then DestinyNumber, and keeps the name and the date
 // as ReadingDetails.

@@ -3,10 +3,11 @@
 
 // Every question a screen reader may ask of the text the program shows gets
 // an answer, at once, that agrees with the text: the character, word,
-// sentence, line and paragraph at, before and after every offset, in both
-// windows, both file dialogs and (on Linux, where it is Qt's) the print
-// dialog. A watchdog ends the run with the question
-// that got no answer; a hang would otherwise look like a slow test.
+// sentence, line and paragraph at, before and after every offset, and the
+// run of text attributes there, in both windows, both file dialogs and (on
+// Linux, where it is Qt's) the print dialog. A watchdog ends the run with
+// the question that got no answer; a hang would otherwise look like a slow
+// test.
 //
 // And one truth about focus and sight: exactly one object claims the focus,
 // and what a user cannot see (a closed list's entries, a hidden menu entry
@@ -148,6 +149,8 @@ private slots:
 
     void answersAroundAnOffset_data();
     void answersAroundAnOffset();
+    void attributeRuns_data();
+    void attributeRuns();
     void everyQuestionIsAnswered_data();
     void everyQuestionIsAnswered();
     void oneTruthThroughAReading();
@@ -158,6 +161,7 @@ private slots:
 private:
     void sweep(QWidget *window);
     void sweepText(QAccessibleInterface *iface);
+    void sweepAttributes(QAccessibleInterface *iface, const QString &whole);
     Answer ask(QAccessibleInterface *iface, Ask ask, int offset, QAccessible::TextBoundaryType boundary);
     void checkOneTruth(QWidget *window, const char *when);
     void sweepFileDialog(QWidget *parent, const FileDialogRequest &request);
@@ -252,6 +256,52 @@ void TestTextSweep::sweepText(QAccessibleInterface *iface)
             }
         }
     }
+    sweepAttributes(iface, whole);
+}
+
+// The runs of text attributes, as a screen reader walks them to split a text
+// by language: each holds the offset asked, ends exclusive, and one run
+// after another reaches the text's end, its last character included.
+void TestTextSweep::sweepAttributes(QAccessibleInterface *iface, const QString &whole)
+{
+    QAccessibleTextInterface *text = iface->textInterface();
+    const int size = int(whole.size());
+    for (int offset = -1; offset <= size + 1; ++offset) {
+        const QString where = QStringLiteral("attributes at %1 of %2, text \"%3\"")
+                                  .arg(offset)
+                                  .arg(describe(iface), whole);
+        m_watchdog.asking(where);
+        int start = 0;
+        int end = 0;
+        const QString attributes = text->attributes(offset, &start, &end);
+        m_watchdog.answered();
+        const QString answer = QStringLiteral("%1: (%2-%3) \"%4\"").arg(where).arg(start).arg(end).arg(attributes);
+        // Qt's bridge splits them as "name:value;" and reads both halves.
+        for (const QString &attribute : attributes.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            QVERIFY2(attribute.split(QLatin1Char(':'), Qt::SkipEmptyParts).size() == 2, qPrintable(answer));
+        if (offset > size) {
+            QVERIFY2(start == -1 && end == -1, qPrintable(answer));
+        } else if (offset == -1 || offset == size) {
+            // The caret after the last character: the last run.
+            QVERIFY2(0 <= start && start <= end && end == size && (size == 0 || start < end), qPrintable(answer));
+        } else {
+            QVERIFY2(0 <= start && start <= offset && offset < end && end <= size, qPrintable(answer));
+        }
+    }
+    // Orca's walk: from 0, on to where each run ends.
+    int walked = 0;
+    for (int runs = 0; walked < size && runs <= size; ++runs) {
+        int start = 0;
+        int end = 0;
+        text->attributes(walked, &start, &end);
+        if (end <= walked)
+            break;
+        walked = end;
+    }
+    QVERIFY2(walked == size, qPrintable(QStringLiteral("the attribute runs of %1 stop at %2 of \"%3\"")
+                                            .arg(describe(iface))
+                                            .arg(walked)
+                                            .arg(whole)));
 }
 
 void TestTextSweep::sweep(QWidget *window)
@@ -355,6 +405,99 @@ void TestTextSweep::answersAroundAnOffset()
     QCOMPARE(TextBoundaries::textAt(text, offset, type, &start, &end), at);
     QCOMPARE(TextBoundaries::textBefore(text, offset, type, &start, &end), before);
     QCOMPARE(TextBoundaries::textAfter(text, offset, type, &start, &end), after);
+}
+
+// The run of text attributes each kind of text control answers: the text
+// has no attributes that change within it, so the run is the whole text,
+// its end one past the last character, wherever it is asked; an empty text
+// has one empty run, and past the end there is none.
+void TestTextSweep::attributeRuns_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    const QString john = QStringLiteral("John Smith");
+    QTest::newRow("Name box, first letter") << "name" << john << 0 << 0 << 10;
+    QTest::newRow("Name box, middle") << "name" << john << 5 << 0 << 10;
+    QTest::newRow("Name box, last letter") << "name" << john << 9 << 0 << 10;
+    QTest::newRow("Name box, at its end") << "name" << john << 10 << 0 << 10;
+    QTest::newRow("Name box, -1 for the end") << "name" << john << -1 << 0 << 10;
+    QTest::newRow("Name box, -2 for the caret") << "name" << john << -2 << 0 << 10;
+    QTest::newRow("Name box, past the end") << "name" << john << 11 << -1 << -1;
+    QTest::newRow("Name box, before the start") << "name" << john << -3 << -1 << -1;
+    const QString elodie = QStringLiteral("\u00c9lodie");
+    QTest::newRow("Name box, accented, first letter") << "name" << elodie << 0 << 0 << 6;
+    QTest::newRow("Name box, accented, last letter") << "name" << elodie << 5 << 0 << 6;
+    QTest::newRow("Name box, accented, at its end") << "name" << elodie << 6 << 0 << 6;
+    QTest::newRow("Name box, empty") << "name" << QString() << 0 << 0 << 0;
+    QTest::newRow("Name box, empty, past the end") << "name" << QString() << 1 << -1 << -1;
+    const QString january = QStringLiteral("January");
+    QTest::newRow("month list, first letter") << "month" << january << 0 << 0 << 7;
+    QTest::newRow("month list, middle") << "month" << january << 3 << 0 << 7;
+    QTest::newRow("month list, last letter") << "month" << january << 6 << 0 << 7;
+    QTest::newRow("month list, at its end") << "month" << january << 7 << 0 << 7;
+    QTest::newRow("month list, past the end") << "month" << january << 8 << -1 << -1;
+    const QString shows = QStringLiteral("Life Path shows Aphrodite");
+    QTest::newRow("step button, first letter") << "step" << shows << 0 << 0 << 25;
+    QTest::newRow("step button, middle") << "step" << shows << 12 << 0 << 25;
+    QTest::newRow("step button, last letter") << "step" << shows << 24 << 0 << 25;
+    QTest::newRow("step button, at its end") << "step" << shows << 25 << 0 << 25;
+    QTest::newRow("step button, nothing announced") << "step" << QString() << 0 << 0 << 0;
+    const QString lines = QStringLiteral("Apollo plays the lyre.\nHe foresees.");
+    QTest::newRow("description box, first letter") << "description" << lines << 0 << 0 << 35;
+    QTest::newRow("description box, line feed") << "description" << lines << 22 << 0 << 35;
+    QTest::newRow("description box, last letter") << "description" << lines << 34 << 0 << 35;
+    QTest::newRow("description box, at its end") << "description" << lines << 35 << 0 << 35;
+    QTest::newRow("description box, past the end") << "description" << lines << 36 << -1 << -1;
+    QTest::newRow("description box, empty") << "description" << QString() << 0 << 0 << 0;
+}
+
+void TestTextSweep::attributeRuns()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(int, offset);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    FakeDesktop fake;
+
+    QWidget *widget = nullptr;
+    if (control == QLatin1String("name") || control == QLatin1String("month")) {
+        frmMain *w = testRoot().ShowFreshMain();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (control == QLatin1String("name")) {
+            w->txtName->setText(text);
+            // The caret in the middle, as after a click there.
+            w->txtName->setCursorPosition(int(text.size()) / 2);
+            widget = w->txtName;
+        } else {
+            w->cboMonth->setCurrentIndex(w->cboMonth->findText(text));
+            widget = w->cboMonth;
+        }
+    } else {
+        gn::LifePathNumber = 9;
+        gn::DestinyNumber = 8;
+        auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (control == QLatin1String("step")) {
+            w->cmdNextLP->announce(text);
+            widget = w->cmdNextLP;
+        } else {
+            w->txtD->setPlainText(text);
+            widget = w->txtD;
+        }
+    }
+    QAccessibleTextInterface *textInterface = QAccessible::queryAccessibleInterface(widget)->textInterface();
+    QVERIFY(textInterface);
+    QCOMPARE(textInterface->text(0, textInterface->characterCount()), text);
+    int runStart = 0;
+    int runEnd = 0;
+    QCOMPARE(textInterface->attributes(offset, &runStart, &runEnd), QString());
+    QCOMPARE(runStart, start);
+    QCOMPARE(runEnd, end);
 }
 
 void TestTextSweep::everyQuestionIsAnswered_data()

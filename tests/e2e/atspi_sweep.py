@@ -9,8 +9,10 @@ and checks that each answer comes at once and is true.
 CHECK is one of:
   text   every showing object with a text: the text at, before and after
          every offset from -1 to its length + 1, for every boundary kind,
-         each answered within PALLASTRO_ATSPI_TIMEOUT seconds (5) and
-         consistent with the text
+         and the run of text attributes at each offset, each answered
+         within PALLASTRO_ATSPI_TIMEOUT seconds (5) and consistent with the
+         text; the runs, walked from one end to the next as Orca walks them
+         to split a text by language, reach the text's last character
   focus  exactly one object of the program claims the focus
   lists  the entries of a closed drop-down list are neither focused nor
          showing
@@ -202,6 +204,35 @@ def sweep_text(node, counts):
                 # may be a piece of its own; never two words in one.
                 if kind in WORDS and any(c.isspace() for c in said.strip()):
                     failure("%s: answered '%s' (%d-%d), more than one word" % (where, said, start, end))
+    sweep_attributes(node, text, full, counts)
+
+
+def sweep_attributes(node, text, full, counts):
+    """The runs of text attributes: each holds the offset asked, its end
+    one past its last character, and one run after another reaches the end
+    of the text. Orca reads a text piece by piece up to each run's end: a run
+    that stops short loses the text's last letter."""
+    name = describe(node)
+    length = len(full)
+    for offset in range(0, length + 1):
+        where = "%s '%s' getAttributeRun(%d)" % (name, full, offset)
+        _, start, end = ask(where, text.getAttributeRun, offset, False)
+        counts["questions"] += 1
+        # The first wrong run of a text is told; the rest are wrong alike.
+        if offset < length and not 0 <= start <= offset < end <= length:
+            failure("%s: answered the run %d-%d, which does not hold the character there"
+                    % (where, start, end))
+            break
+        if offset == length and not (0 <= start <= end == length and (start < end or length == 0)):
+            failure("%s: answered the run %d-%d, not the last run of the text" % (where, start, end))
+    walked = 0
+    while walked < length:
+        _, _, end = ask("%s '%s' getAttributeRun(%d)" % (name, full, walked), text.getAttributeRun, walked, False)
+        if end <= walked:
+            break
+        walked = end
+    if walked != length:
+        failure("%s '%s': the runs of text attributes stop at %d of %d characters" % (name, full, walked, length))
 
 
 def check_text(app):

@@ -6,11 +6,12 @@
 # keyboard alone, and hears it: the date lists say what they hold and every
 # change of entry, a menu stays open, the result window says the reading as
 # it opens, the mythology boxes name their god and are read whole, a step
-# says where it led, and each file dialog and the print dialog say what
-# they are for. Orca's review commands read what is on the screen: flat
-# review of the date row says the date chosen, and where-am-I in a
-# mythology box says the god and the line there. What Orca said is read
-# from its own debug log.
+# says where it led, each file dialog and the print dialog say what they
+# are for, the selected Name box is read whole, and a reading printed is
+# heard as printed. Orca's review commands read what is on the screen: flat
+# review of the date row says the date chosen, and where-am-I in a mythology
+# box says the god and the line there. What Orca said is read from its own
+# debug log.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 # shellcheck source=accessibility_bus.sh
@@ -132,6 +133,25 @@ hear KP_Up
 expect_heard "flat review of the printer line" "^Name: Print to File \\(PDF\\) Properties"
 hear Escape
 expect_heard "back from the print dialog" "^Destiny god: Dionysus read only text"
+refuse_heard "back from the print dialog" "Reading printed"
+
+step "printing to a PDF file"
+# Once the pages are written the reading is heard as printed, and where,
+# after the focus is back where it was.
+hear alt+f
+expect_heard "the result window's File menu again" "^Print"
+hear Return
+expect_heard "the print dialog again" "Pallastro: Print this reading dialog"
+keys alt+n End
+keys alt+f ctrl+a
+typetext "$E2E_TMP/reading.pdf"
+hear Return
+expect_heard "the reading printed" "^Destiny god: Dionysus read only text" "Reading printed to reading\.pdf"
+back=$(grep -nE "^Destiny god: Dionysus" <<<"$HEARD" | head -n 1 | cut -d: -f1)
+printed=$(grep -nE "Reading printed to reading\.pdf" <<<"$HEARD" | tail -n 1 | cut -d: -f1)
+[ "$back" -lt "$printed" ] || fail "the reading printed was heard before the focus came back:
+$HEARD"
+wait_file "$E2E_TMP/reading.pdf" 20 || fail "nothing was printed into $E2E_TMP/reading.pdf"
 
 step "the file dialogs"
 hear Tab space
@@ -139,6 +159,19 @@ expect_heard "the Save dialog" "Pallastro: Save this reading dialog"
 hear Escape
 hear Tab space
 expect_heard "back to the main window" "^Name text"
+
+step "the Name box, selected"
+# Back leaves the Name box empty. Shift+Tab into it selects the name typed
+# there, and Orca reads the whole of it, its last letter too.
+typetext "John Smith"
+until_quiet
+hear Tab
+expect_heard "the month list again" "^Birth Day: month combo box"
+hear shift+Tab
+expect_heard "Shift+Tab into the Name box" "^Name text" "(^| )John Smith selected\.?$"
+refuse_heard "Shift+Tab into the Name box" "John Smit selected"
+
+step "the Open dialog"
 hear shift+Tab space
 expect_heard "the Open dialog" "Pallastro: Open a saved reading dialog"
 hear Escape

@@ -358,41 +358,55 @@ void TestReduction::working_data()
     QTest::addColumn<int>("monthIndex");
     QTest::addColumn<int>("year");
     QTest::addColumn<QString>("text");
+    // The same text with " | " wherever a line may break it, and nowhere else.
+    QTest::addColumn<QString>("breaks");
     QTest::addColumn<int>("number");
 
     const QString date;
     QTest::newRow("15 March 1980: whole values, not digits")
-        << date << 15 << 2 << 1980 << "15 + 3 + 1980 = 1998 \u2192 1+9+9+8 = 27 \u2192 2+7 = 9" << 9;
+        << date << 15 << 2 << 1980 << "15 + 3 + 1980 = 1998 \u2192 1+9+9+8 = 27 \u2192 2+7 = 9"
+        << "15 + | 3 + | 1980 = 1998 \u2192 | 1+9+9+8 = 27 \u2192 | 2+7 = 9" << 9;
     QTest::newRow("9 September 1999: two rounds")
-        << date << 9 << 8 << 1999 << "9 + 9 + 1999 = 2017 \u2192 2+0+1+7 = 10 \u2192 1+0 = 1" << 1;
+        << date << 9 << 8 << 1999 << "9 + 9 + 1999 = 2017 \u2192 2+0+1+7 = 10 \u2192 1+0 = 1"
+        << "9 + | 9 + | 1999 = 2017 \u2192 | 2+0+1+7 = 10 \u2192 | 1+0 = 1" << 1;
     QTest::newRow("a total past 32767")
-        << date << 30000 << 0 << 2767 << "30000 + 1 + 2767 = 32768, outside 0 to 32767, so 0" << 0;
+        << date << 30000 << 0 << 2767 << "30000 + 1 + 2767 = 32768, outside 0 to 32767, so 0"
+        << "30000 + | 1 + | 2767 = 32768, | outside | 0 | to | 32767, | so | 0" << 0;
 
     QTest::newRow("John Smith: a group a word")
-        << "John Smith" << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8" << 8;
+        << "John Smith" << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8"
+        << "1+6+8+5 + | 1+4+9+2+8 = 44 \u2192 | 4+4 = 8" << 8;
     QTest::newRow("blanks around and between words")
-        << "  John   Smith " << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8" << 8;
+        << "  John   Smith " << 0 << 0 << 0 << "1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8"
+        << "1+6+8+5 + | 1+4+9+2+8 = 44 \u2192 | 4+4 = 8" << 8;
     QTest::newRow("a hyphen joins: one word")
-        << "Mary-Ann" << 0 << 0 << 0 << "4+1+9+7+1+5+5 = 32 \u2192 3+2 = 5" << 5;
+        << "Mary-Ann" << 0 << 0 << 0 << "4+1+9+7+1+5+5 = 32 \u2192 3+2 = 5" << "4+1+9+7+1+5+5 = 32 \u2192 | 3+2 = 5"
+        << 5;
     QTest::newRow("a word without letters makes no group")
-        << "Anna 123 Lee" << 0 << 0 << 0 << "1+5+5+1 + 3+5+5 = 25 \u2192 2+5 = 7" << 7;
+        << "Anna 123 Lee" << 0 << 0 << 0 << "1+5+5+1 + 3+5+5 = 25 \u2192 2+5 = 7"
+        << "1+5+5+1 + | 3+5+5 = 25 \u2192 | 2+5 = 7" << 7;
     QTest::newRow("precomposed accent counts nothing")
-        << "\u00C9lodie" << 0 << 0 << 0 << "3+6+4+9+5 = 27 \u2192 2+7 = 9" << 9;
-    QTest::newRow("one digit: no arrow") << "A B" << 0 << 0 << 0 << "1 + 2 = 3" << 3;
-    QTest::newRow("one letter: not repeated") << "R" << 0 << 0 << 0 << "9" << 9;
-    QTest::newRow("no letter: Destiny 0") << "123" << 0 << 0 << 0 << "no letter from A to Z, so 0" << 0;
+        << "\u00C9lodie" << 0 << 0 << 0 << "3+6+4+9+5 = 27 \u2192 2+7 = 9" << "3+6+4+9+5 = 27 \u2192 | 2+7 = 9" << 9;
+    QTest::newRow("one digit: no arrow") << "A B" << 0 << 0 << 0 << "1 + 2 = 3" << "1 + | 2 = 3" << 3;
+    QTest::newRow("one letter: not repeated") << "R" << 0 << 0 << 0 << "9" << "9" << 9;
+    QTest::newRow("no letter: Destiny 0")
+        << "123" << 0 << 0 << 0 << "no letter from A to Z in the name, so 0"
+        << "no | letter | from | A | to | Z | in | the | name, | so | 0" << 0;
+    const QString sixtyOnes = QStringList(WorkingTermsShown, QStringLiteral("1")).join(QLatin1Char('+'));
     QTest::newRow("the longest working written out")
         << QString(WorkingTermsShown, QLatin1Char('a')) << 0 << 0 << 0
-        << QStringList(WorkingTermsShown, QStringLiteral("1")).join(QLatin1Char('+'))
-               + QStringLiteral(" = 60 \u2192 6+0 = 6")
+        << sixtyOnes + QStringLiteral(" = 60 \u2192 6+0 = 6") << sixtyOnes + QStringLiteral(" = 60 \u2192 | 6+0 = 6")
         << 6;
     QTest::newRow("one letter more: counted, not written out")
         << QString(WorkingTermsShown + 1, QLatin1Char('a')) << 0 << 0 << 0
-        << "61 letter values add up to 61 \u2192 6+1 = 7" << 7;
+        << "61 letter values add up to 61 \u2192 6+1 = 7" << "61 | letter | values | add | up | to | 61 \u2192 | 6+1 = 7"
+        << 7;
     QTest::newRow("letters past the 16-bit limit")
         << QString(3640, QLatin1Char('I')) + QStringLiteral("HH") << 0 << 0 << 0
         << "3640 letter values add up to 32760 (2 more letters left out: they would carry the sum past 32767) "
            "\u2192 3+2+7+6+0 = 18 \u2192 1+8 = 9"
+        << "3640 | letter | values | add | up | to | 32760 | (2 | more | letters | left | out: | they | would | carry "
+           "| the | sum | past | 32767) \u2192 | 3+2+7+6+0 = 18 \u2192 | 1+8 = 9"
         << 9;
 }
 
@@ -403,11 +417,13 @@ void TestReduction::working()
     QFETCH(int, monthIndex);
     QFETCH(int, year);
     QFETCH(QString, text);
+    QFETCH(QString, breaks);
     QFETCH(int, number);
 
     const Working w = name.isNull() ? LifePathWorking(qint16(day), qint16(monthIndex), qint16(year))
                                     : DestinyWorking(name);
     QCOMPARE(WorkingText(w), text);
+    QCOMPARE(WorkingPieces(w).join(QStringLiteral(" | ")), breaks);
     QCOMPARE(int(w.number), number);
     QCOMPARE(int(name.isNull() ? ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year))
                                : ComputeDestiny(name)),
@@ -448,6 +464,13 @@ void TestReduction::workingOfManyNamesAddsUp()
         }
         const QString wrong = arithmeticOf(WorkingText(w), w.number);
         QVERIFY2(wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + WorkingText(w) + QStringLiteral(": ") + wrong));
+        // Where a line may break it: never inside a digit sum, never before a
+        // result.
+        for (const QString &piece : WorkingPieces(w)) {
+            QVERIFY2(!piece.isEmpty() && !piece.startsWith(QLatin1Char(' ')) && !piece.startsWith(QLatin1Char('='))
+                         && !piece.startsWith(QChar(0x2192)),
+                     qPrintable(name + QStringLiteral(": '") + piece + QLatin1Char('\'')));
+        }
     }
 }
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Save and Open through the real windows: the result window's Save writes
-// what the main window's Open reads back; refused files, failed saves and
-// cancelled dialogs change nothing and show only their own message.
+// what the main window's Open reads back, under a name Open takes whatever
+// name was chosen; refused files, failed saves and cancelled dialogs change
+// nothing and show only their own message.
 
 #include "FakeDesktop.h"
 #include "TestRoot.h"
@@ -140,6 +141,8 @@ private slots:
     void failedSave_data();
     void failedSave();
     void cancelledSave();
+    void savedNameOpensAgain_data();
+    void savedNameOpensAgain();
     void cancelledOpen();
     void openNeedsNoDotBeforeTheExtension();
 
@@ -401,6 +404,91 @@ void TestSaveOpen::cancelledSave()
     QCOMPARE(shown<frmGreekNumerologyResult>().size(), 1);
     QCOMPARE(shown<frmGreekNumerologyResult>().first(), window);
     QCOMPARE(resultState(window), before);
+}
+
+void TestSaveOpen::savedNameOpensAgain_data()
+{
+    QTest::addColumn<QString>("chosen");     // the name the Save dialog gives
+    QTest::addColumn<QString>("saved");      // the name the reading is written under
+    QTest::addColumn<bool>("savedExists");   // an old reading lies under that name already
+    QTest::addColumn<int>("answer");         // to the question about replacing it, if asked
+
+    const int none = QMessageBox::NoButton;
+    QTest::newRow("the reading's own extension") << "anna.grn" << "anna.grn" << false << none;
+    QTest::newRow("the extension in capitals") << "Anna Reading.GRN" << "Anna Reading.GRN.grn" << false << none;
+    QTest::newRow("another extension") << "anna.txt" << "anna.txt.grn" << false << none;
+    QTest::newRow("a name without an extension") << "anna" << "anna.grn" << false << none;
+    QTest::newRow("a name ending in a dot") << "anna." << "anna.grn" << false << none;
+    QTest::newRow("the extension inside the name") << "a.grn.bak" << "a.grn.bak.grn" << false << none;
+    // Open takes the last three characters, with or without a dot.
+    QTest::newRow("grn without a dot") << "annagrn" << "annagrn" << false << none;
+    // The dialog has asked about the name chosen, not about the one written.
+    QTest::newRow("over an old reading of the name written: Yes")
+        << "anna.txt" << "anna.txt.grn" << true << int(QMessageBox::Yes);
+    QTest::newRow("over an old reading of the name written: No")
+        << "anna.txt" << "anna.txt.grn" << true << int(QMessageBox::No);
+    QTest::newRow("over an old reading of the name chosen") << "anna.grn" << "anna.grn" << true << none;
+}
+
+void TestSaveOpen::savedNameOpensAgain()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, saved);
+    QFETCH(bool, savedExists);
+    QFETCH(int, answer);
+
+    FakeDesktop fake;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QByteArray oldReading = savedBytes(2, 5);
+    if (savedExists)
+        QVERIFY(putFile(dir.filePath(saved), oldReading));
+    QStringList entries = entriesOf(dir.path());
+    if (!entries.contains(saved))
+        entries << saved;
+    entries.sort();
+
+    frmGreekNumerologyResult *window = showReading(7, 3);
+    fake.fileAnswers.enqueue(dir.filePath(chosen));
+    if (answer != QMessageBox::NoButton)
+        fake.messageAnswers.enqueue(QMessageBox::StandardButton(answer));
+    window->cmdSave_Click();
+    settle();
+
+    const bool asked = savedExists && saved != chosen;
+    if (asked) {
+        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(fake.messages.first().text,
+                 saved + QStringLiteral(" already exists.\nDo you want to replace it?"));
+        QCOMPARE(fake.messages.first().icon, QMessageBox::Warning);
+        QCOMPARE(fake.messages.first().buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(fake.messages.first().parentClass, QStringLiteral("frmGreekNumerologyResult"));
+    } else {
+        QCOMPARE(fake.messageTexts(), QStringList());
+    }
+    QCOMPARE(entriesOf(dir.path()), entries);
+    if (answer == QMessageBox::No) {
+        // No goes back to the Save dialog for another name; cancelled there,
+        // the old reading stays as it was.
+        QCOMPARE(fake.fileRequests.size(), 2);
+        QCOMPARE(fake.fileRequests.last().mode, FileDialogRequest::Mode::Save);
+        QCOMPARE(contentOf(dir.filePath(saved)), oldReading);
+        return;
+    }
+    QCOMPARE(fake.fileRequests.size(), 1);
+    QCOMPARE(contentOf(dir.filePath(saved)), savedBytes(7, 3));
+    cleanup();
+
+    // And Open takes it.
+    LifePathNumber = 5;
+    DestinyNumber = 8;
+    QPointer<frmMain> main = showMainWith(QStringLiteral("Someone"));
+    QVERIFY(main->OpenReading(dir.filePath(saved)));
+    settle();
+    QCOMPARE(fake.messages.size(), asked ? 1 : 0);
+    QCOMPARE(LifePathNumber, qint16(7));
+    QCOMPARE(DestinyNumber, qint16(3));
+    QCOMPARE(shown<frmGreekNumerologyResult>().size(), 1);
 }
 
 void TestSaveOpen::cancelledOpen()

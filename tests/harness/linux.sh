@@ -79,8 +79,8 @@ start_and_wait_main() {
     focus_window "$MAIN"
 }
 
-# lock_files: the single-instance lock files in the current home's runtime
-# folder, one a line.
+# lock_files: the single-instance lock files and hand-over sockets in the
+# current home's runtime folder, one a line.
 lock_files() { find "$XDG_RUNTIME_DIR" -maxdepth 1 \( -name '*.lock' -o -name '*.socket' \) 2>/dev/null; }
 
 # ends_cleanly PID HOW [SECONDS]: the program, just asked to end in the way

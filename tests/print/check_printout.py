@@ -9,7 +9,7 @@
 
 The suite renders each reading through the code that prints and writes the
 PDF with a .json beside it: the texts the pages must hold (and must not),
-the number of pages, the paper and the least margin, and how many portraits.
+the pieces of a working no line may break, the number of pages, the paper and the least margin, and how many portraits.
 Poppler's tools read the PDF as anyone's would: pdftotext (the text, and
 where each word lies), pdfimages (the pictures and their resolution), pdfinfo
 (pages and paper) and pdffonts (every font embedded). On Linux the suite runs
@@ -61,6 +61,11 @@ def check(pdf, expected):
     for unwanted in expected.get("absent", []):
         if flat(unwanted) in body:
             problems.append(f"text that should not be there: {unwanted[:80]!r}")
+    # Pieces no line may break (the steps of a working): each whole on a line.
+    lines = [flat(line) for line in text.splitlines()]
+    for piece in expected.get("unbroken", []):
+        if not any(flat(piece) in line for line in lines):
+            problems.append(f"broken across lines: {piece!r}")
 
     # Every word within the margins.
     margin = expected["margin_pt"]

@@ -5,7 +5,8 @@
 // (ReadingPrintout, onto a QPdfWriter in place of a printer), with a .json
 // beside it saying what its pages must hold: every god's name and
 // description, both interpretations, the person and the working where the
-// reading was made in this run, a portrait for each god, "Page n of m", the
+// reading was made in this run (broken across lines only between whole
+// steps), a portrait for each god, "Page n of m", the
 // paper and the margins. check_printout.py reads the PDF with Poppler's
 // tools and compares. On Linux the suite runs it on each reading; the
 // Windows build, under Wine, leaves the files in PALLASTRO_PRINTOUT_DIR for
@@ -41,6 +42,39 @@ QString englishDate(QDate date)
     return QLocale(QLocale::English).toString(date, QStringLiteral("d MMMM yyyy"));
 }
 
+// Where a printed working may break, worked out from its text alone:
+// between whole steps, each digit sum whole with its result ("1+5 = 6"), and
+// inside the first sum only between the whole values it adds (a date's
+// parts, a word's letter values), the last of them kept with the total. A
+// sentence ("no letter from A to Z...") breaks between its words.
+QStringList unbrokenPieces(const QString &working)
+{
+    QStringList pieces;
+    const QStringList steps = working.split(QLatin1Char(' ') + Arrow + QLatin1Char(' '));
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString step = steps.at(i) + (i + 1 < steps.size() ? QLatin1Char(' ') + Arrow : QString());
+        if (i > 0) {
+            pieces << step;
+            continue;
+        }
+        if (step.contains(QRegularExpression(QStringLiteral("[a-z]")))) {
+            pieces << step.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            continue;
+        }
+        const qsizetype equals = step.indexOf(QStringLiteral(" = "));
+        if (equals < 0) {
+            pieces << step;
+            continue;
+        }
+        QStringList values = step.left(equals).split(QStringLiteral(" + "));
+        const QString last = values.takeLast() + step.mid(equals);
+        for (const QString &value : values)
+            pieces << value + QStringLiteral(" +");
+        pieces << last;
+    }
+    return pieces;
+}
+
 QJsonArray jsonList(const QStringList &texts)
 {
     QJsonArray list;
@@ -63,6 +97,7 @@ private slots:
     void readingOnPaper();
     void pagesOfThePrinterRangeOnly();
     void aGodWithoutAPortraitShowsTheOneBeforeIt();
+    void printedNewsSaysWhereThePagesWent();
 
 private:
     QString m_folder;
@@ -116,7 +151,7 @@ void TestPrintout::readingOnPaper_data()
         << none;
     QTest::newRow("a name without letters: Destiny 0, no gods")
         << "destiny-zero" << "123" << QDate(1900, 1, 1) << 3 << 0 << int(QPageSize::A4) << 0.0 << 1
-        << QStringList{QStringLiteral("no letter from A to Z, so 0"),
+        << QStringList{QStringLiteral("no letter from A to Z in the name, so 0"),
                        QStringLiteral("The number 0 has no interpretation and no gods")}
         << none;
     QTest::newRow("opened from a file: no name, no working")
@@ -138,6 +173,11 @@ void TestPrintout::readingOnPaper_data()
     QTest::newRow("John Smith on A6: blocks break across pages")
         << "john-smith-a6" << "John Smith" << QDate(1980, 3, 15) << 9 << 8 << int(QPageSize::A6) << 5.0 << 4
         << QStringList{QStringLiteral("John Smith")} << none;
+    // A working over several lines of narrow paper breaks between whole
+    // steps and words only (checked for every row).
+    QTest::newRow("a long name on A6: the working breaks between steps")
+        << "long-name-a6" << "Maria Elena Sofia Helena Andrea Lucia Marina Teresa" << QDate(1987, 12, 28) << 2 << 9
+        << int(QPageSize::A6) << 5.0 << 5 << QStringList{QStringLiteral("Maria Elena Sofia")} << none;
 }
 
 void TestPrintout::readingOnPaper()
@@ -178,10 +218,14 @@ void TestPrintout::readingOnPaper()
 
     // What the pages must say, worked out from the engine's tables.
     texts << Identity::Title() << QStringLiteral("Printed on ") + englishDate(today);
+    QStringList unbroken;
     if (!name.isNull()) {
-        texts << QStringLiteral("Born ") + englishDate(born)
-              << WorkingText(LifePathWorking(qint16(born.day()), qint16(born.month() - 1), qint16(born.year())))
-              << WorkingText(DestinyWorking(name));
+        const QString workings[] = {
+            WorkingText(LifePathWorking(qint16(born.day()), qint16(born.month() - 1), qint16(born.year()))),
+            WorkingText(DestinyWorking(name))};
+        texts << QStringLiteral("Born ") + englishDate(born) << workings[0] << workings[1];
+        for (const QString &working : workings)
+            unbroken << unbrokenPieces(working);
     }
     int portraits = 0;
     LoadGodCatalogue();
@@ -208,6 +252,7 @@ void TestPrintout::readingOnPaper()
         {QStringLiteral("foot"), printout.summary().title + QStringLiteral(" \u00B7 ") + printout.summary().subtitle},
         {QStringLiteral("texts"), jsonList(texts)},
         {QStringLiteral("absent"), jsonList(absent)},
+        {QStringLiteral("unbroken"), jsonList(unbroken)},
     };
     const QString json = QDir(m_folder).filePath(file + QStringLiteral(".json"));
     QFile out(json);
@@ -256,6 +301,15 @@ void TestPrintout::aGodWithoutAPortraitShowsTheOneBeforeIt()
     QVERIFY(pandemos.portraitBorrowed);
     QVERIFY(summary.destiny.gods.isEmpty());
     QVERIFY(!summary.destiny.nothingToShow.isEmpty());
+}
+
+void TestPrintout::printedNewsSaysWhereThePagesWent()
+{
+    // What a screen reader hears once the pages are out: a printer's are in
+    // its tray, a file is named without its folder.
+    QCOMPARE(ReadingSummary::printedNews(), QStringLiteral("Reading printed"));
+    QCOMPARE(ReadingSummary::printedNews(QDir::temp().filePath(QStringLiteral("readings/John Smith.pdf"))),
+             QStringLiteral("Reading printed to John Smith.pdf"));
 }
 
 QTEST_MAIN(TestPrintout)

@@ -5,7 +5,8 @@
 # The real program against faults of its process, not of its windows:
 #   1. no display to open: one line on stderr and exit status 1, no core;
 #   2. SIGTERM, SIGINT and SIGHUP end it through its event loop: status 0 and
-#      no lock file left behind;
+#      no lock file or socket left behind, also with the About window open
+#      (an event loop of its own) and within a second;
 #   3. a home that cannot be written to and no runtime folder: the lock and
 #      the hand-over channel go to runtime-USER in the temporary folder, and
 #      a second copy is still refused; with that folder closed too, the
@@ -62,18 +63,25 @@ export QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0
 # 2. The signals that ask the program to end. A script's background job
 # would start with SIGINT ignored, which the program would keep; env gives it
 # the default action back, as a terminal's foreground program has it.
-for signal in TERM INT HUP; do
-    step "SIG$signal"
+for case in TERM INT HUP "TERM under About"; do
+    signal=${case%% *}
+    step "SIG$case"
     fresh_home
     start_program env --default-signal=INT,TERM,HUP "$APP"
     # The reminder writes the settings on the first start, before the main
     # window; the lock exists before that.
     wait_file "$XDG_RUNTIME_DIR/$name-$(id -u).lock" 20 "$APP_PID" &&
         wait_file "$XDG_CONFIG_HOME/pallastro/pallastro.conf" 20 "$APP_PID" ||
-        fail "SIG$signal: the program did not start"
+        fail "SIG$case: the program did not start"
     sleep 0.5
+    if [ "$case" != "$signal" ]; then
+        focus_window "$(wait_window "$TITLE" "$MAIN_WIDTH" 10)"
+        keys alt+h; sleep 0.4
+        keys a
+        wait_window "$TITLE" "$ABOUT_WIDTH" 10 >/dev/null || fail "SIG$case: no About window"
+    fi
     kill -s "$signal" "$APP_PID"
-    ends_cleanly "$APP_PID" "SIG$signal" 20
+    ends_cleanly "$APP_PID" "SIG$case" 2
 done
 
 # 3. A home that cannot be written to, and no runtime folder. Root passes

@@ -69,7 +69,15 @@ class tst_startup : public QObject
         auto *caller = new QLocalSocket(owner);
         caller->connectToServer(
             InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()));
-        caller->write(HandOverRequest::encode(file));
+        // As a second copy, which writes once its connection stands: the
+        // running copy has taken the call by then and reads the request
+        // as it comes in.
+        QTimer::singleShot(50, caller, [caller, file] { caller->write(HandOverRequest::encode(file)); });
+        // Once answered, the second copy ends and its end of the line goes.
+        connect(caller, &QLocalSocket::readyRead, caller, [caller] {
+            caller->readAll();
+            caller->abort();
+        });
     }
 
     static void proceed(frmMain *main)
@@ -370,7 +378,10 @@ private slots:
         QVERIFY(writeFile(good, QByteArray("\x87\r\n\x89\r\n")));   // Life Path 2, Destiny 4
 
         FakeDesktop fake;
-        fake.questionOpenMs = 100;
+        // As long as a user takes to read the message: longer than a caller
+        // is given to send its request, so that callers' sockets time out
+        // and go while it is open.
+        fake.questionOpenMs = InstanceChannel::RequestTimeoutMs + 500;
         QList<int> ended;
         Root root(fake, recorder(ended));
         QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
@@ -392,7 +403,7 @@ private slots:
                 sendAll();
             };
             root.resultWindow()->cmdSave->click();
-            fake.questionOpenMs = 100;
+            fake.questionOpenMs = InstanceChannel::RequestTimeoutMs + 500;
             QCOMPARE(fake.fileRequests.size(), 1);
             // Nothing opened under the question.
             QCOMPARE(fake.messages.size(), 0);

@@ -13,6 +13,7 @@
 
 #include "ReadingFile.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
@@ -27,6 +28,29 @@
 
 using namespace WindowTest;
 namespace gn = modGreekNumerology;
+
+namespace {
+
+// The news the window has told assistive technology: the names of the
+// notifications among its objects. None are drawn, and none lie in the tree
+// a screen reader reviews; each is read out as it is told.
+QStringList toldNews(QWidget *window)
+{
+    QStringList news;
+    for (QObject *object : window->findChildren<QObject *>()) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+        if (!iface || iface->role() != QAccessible::Notification)
+            continue;
+        if (!iface->text(QAccessible::Name).isEmpty())
+            news << iface->text(QAccessible::Name);
+        // Under the window, never shown on it.
+        if (!iface->parent() || iface->parent()->object() != window || !iface->state().invisible)
+            news << QStringLiteral("(a notification out of place)");
+    }
+    return news;
+}
+
+} // namespace
 
 class TestFrmResult : public QObject
 {
@@ -45,6 +69,8 @@ private slots:
     void sidesStepIndependently();
     void sideWithoutGods_data();
     void sideWithoutGods();
+    void captionsSayHowTheNumbersWereReached_data();
+    void captionsSayHowTheNumbersWereReached();
     void backAndNewReadingStartAtFirstGods_data();
     void backAndNewReadingStartAtFirstGods();
     void printCancelledChangesNothing();
@@ -286,6 +312,91 @@ void TestFrmResult::sideWithoutGods()
              0);
 }
 
+void TestFrmResult::captionsSayHowTheNumbersWereReached_data()
+{
+    QTest::addColumn<QString>("name");   // null: a reading opened from a saved file
+    QTest::addColumn<QDate>("born");
+    QTest::addColumn<int>("lifePath");
+    QTest::addColumn<int>("destiny");
+    // Each number line's tool tip, line by line; its description is the
+    // same text on one line.
+    QTest::addColumn<QStringList>("lifePathTip");
+    QTest::addColumn<QStringList>("destinyTip");
+
+    const QString opened;
+    const QStringList onlyTheNumber{"Opened from a saved file, which keeps only the number:",
+                                    "how it was reached is not known."};
+    const QStringList noGodsFor0{"The number 0 has no interpretation and no gods: only the",
+                                 "numbers 1 to 9 have them."};
+    const QStringList noGodsFor10{"The number 10 has no interpretation and no gods: only",
+                                  "the numbers 1 to 9 have them."};
+    QTest::newRow("a reading made here: the working")
+        << "John Smith" << QDate(1980, 3, 15) << 9 << 8
+        << QStringList{"15 + 3 + 1980 = 1998 \u2192 1+9+9+8 = 27 \u2192 2+7 = 9"}
+        << QStringList{"1+6+8+5 + 1+4+9+2+8 = 44 \u2192 4+4 = 8"};
+    QTest::newRow("a long name: lines break between whole steps")
+        << "Maria Elena Sofia Helena Andrea Lucia Marina Teresa" << QDate(1987, 12, 28) << 2 << 9
+        << QStringList{"28 + 12 + 1987 = 2027 \u2192 2+0+2+7 = 11 \u2192 1+1 = 2"}
+        << QStringList{"4+1+9+9+1 + 5+3+5+5+1 + 1+6+6+9+1 + 8+5+3+5+5+1 +",
+                       "1+5+4+9+5+1 + 3+3+3+9+1 + 4+1+9+9+5+1 +",
+                       "2+5+9+5+1+1 = 189 \u2192 1+8+9 = 18 \u2192 1+8 = 9"};
+    QTest::newRow("a reading opened from a file: only the numbers are known")
+        << opened << QDate() << 7 << 3 << onlyTheNumber << onlyTheNumber;
+    QTest::newRow("Destiny 0 from a name without letters: why")
+        << "123" << QDate(1900, 1, 1) << 3 << 0
+        << QStringList{"1 + 1 + 1900 = 1902 \u2192 1+9+0+2 = 12 \u2192 1+2 = 3"}
+        << QStringList{"no letter from A to Z in the name, so 0"} + noGodsFor0;
+    QTest::newRow("Destiny 0 opened from a file: why")
+        << opened << QDate() << 4 << 0 << onlyTheNumber
+        << QStringList{"Opened from a saved file, which keeps only the number:",
+                       "how it was reached is not known. A Destiny of 0 means no",
+                       "letter from A to Z in the name."}
+               + noGodsFor0;
+    QTest::newRow("a file's 10: no gods, and why")
+        << opened << QDate() << 10 << 2 << onlyTheNumber + noGodsFor10 << onlyTheNumber;
+}
+
+void TestFrmResult::captionsSayHowTheNumbersWereReached()
+{
+    QFETCH(QString, name);
+    QFETCH(QDate, born);
+    QFETCH(int, lifePath);
+    QFETCH(int, destiny);
+    QFETCH(QStringList, lifePathTip);
+    QFETCH(QStringList, destinyTip);
+
+    FakeDesktop fake;
+    if (name.isNull()) {
+        gn::ForgetReadingDetails();
+        gn::LifePathNumber = qint16(lifePath);
+        gn::DestinyNumber = qint16(destiny);
+    } else {
+        gn::ComputeNumbers(name, qint16(born.day()), qint16(born.month() - 1), qint16(born.year()));
+        QCOMPARE(int(gn::LifePathNumber), lifePath);
+        QCOMPARE(int(gn::DestinyNumber), destiny);
+    }
+    auto *w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+    w->show();
+    const QRect lifePathCaption = w->lblLP[0]->geometry();
+    const QRect destinyCaption = w->lblD[0]->geometry();
+
+    for (const auto &[caption, tip] : {std::pair{w->lblLP[0], lifePathTip}, std::pair{w->lblD[0], destinyTip}}) {
+        QCOMPARE(caption->toolTip(), tip.join(QLatin1Char('\n')));
+        QVERIFY(!Qt::mightBeRichText(caption->toolTip()));
+        // What a screen reader finds: the same words, on one line.
+        QCOMPARE(caption->accessibleDescription(), tip.join(QLatin1Char(' ')));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(caption);
+        QVERIFY(iface);
+        QCOMPARE(iface->text(QAccessible::Description), tip.join(QLatin1Char(' ')));
+    }
+    // The number lines themselves say what they said, where they said it.
+    QCOMPARE(w->lblLP[0]->text(), QStringLiteral("Greek Numerology Life Path Number is %1").arg(lifePath));
+    QCOMPARE(w->lblD[0]->text(), QStringLiteral("Greek Numerology Destiny Number is %1").arg(destiny));
+    QCOMPARE(w->lblLP[0]->geometry(), lifePathCaption);
+    QCOMPARE(w->lblD[0]->geometry(), destinyCaption);
+    QVERIFY(fake.messages.isEmpty());
+}
+
 void TestFrmResult::backAndNewReadingStartAtFirstGods_data()
 {
     QTest::addColumn<bool>("byMenu");
@@ -342,7 +453,10 @@ void TestFrmResult::printCancelledChangesNothing()
     QCOMPARE(w->mnuFile->actions().constFirst(), w->mnuPrint);
     QCOMPARE(w->mnuPrint->text(), QStringLiteral("&Print"));
 
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     w->mnuPrint->trigger();
+    QCoreApplication::processEvents();
 
     // The dialog was asked, for the whole reading, and cancelled.
     QCOMPARE(fake.printRequests.size(), 1);
@@ -357,6 +471,8 @@ void TestFrmResult::printCancelledChangesNothing()
     QVERIFY(fake.fileRequests.isEmpty());
     QVERIFY(fake.endedWith.isEmpty());
     QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+    // Nothing printed, nothing said.
+    QCOMPARE(toldNews(w), QStringList());
 }
 
 void TestFrmResult::printPrintsTheWholeReading_data()
@@ -401,6 +517,8 @@ void TestFrmResult::printPrintsTheWholeReading()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(5), QByteArray("%PDF-"));
     QCOMPARE(onlyOpen<frmGreekNumerologyResult>(), w);
+    // A screen reader hears that the pages went out, and where.
+    QTRY_COMPARE(toldNews(w), QStringList{QStringLiteral("Reading printed to reading.pdf")});
 #ifndef Q_OS_WIN
     // Every god of both sides, not only the two on screen; the person only
     // where the reading was made here. (tests/print checks the pages fully,
@@ -438,9 +556,13 @@ void TestFrmResult::printThatFailsSaysSo()
     QTemporaryDir folder;
     auto *w = openReading(1, 2);
     fake.printAnswers.enqueue(folder.filePath(QStringLiteral("no such folder/reading.pdf")));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     w->mnuPrint->trigger();
+    QCoreApplication::processEvents();
     QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("The reading could not be printed.")});
+    QCOMPARE(toldNews(w), QStringList());
 }
 
 void TestFrmResult::mythologyBoxesReadOnlyFocusableScrollable()

@@ -166,12 +166,6 @@ void AccessibleDescriptionBox::scrollToSubstring(int startIndex, int endIndex)
     box()->ensureCursorVisible();
 }
 
-QString AccessibleDescriptionBox::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = offset;
-    return {};
-}
-
 TextBoundaries::Lines AccessibleDescriptionBox::shownLines() const
 {
     TextBoundaries::Lines lines;

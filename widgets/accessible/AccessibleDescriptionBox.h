@@ -40,7 +40,6 @@ public:
     QRect characterRect(int offset) const override;
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int startIndex, int endIndex) override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     TextBoundaries::Lines shownLines() const override;

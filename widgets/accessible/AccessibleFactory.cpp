@@ -8,6 +8,8 @@
 #include "AccessibleLineEdit.h"
 #include "AccessibleLinkLabel.h"
 #include "AccessibleTabBar.h"
+#include "Announcer.h"
+#include "AnnouncerAccessible.h"
 #include "AnnouncingButton.h"
 #include "AnnouncingButtonAccessible.h"
 #include "DescriptionBox.h"
@@ -24,7 +26,11 @@ namespace Accessibility {
 
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
-    if (!object || !object->isWidgetType())
+    if (!object)
+        return nullptr;
+    if (className == QLatin1String("Announcer"))
+        return new AnnouncerAccessible(static_cast<Announcer *>(object));
+    if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("DropDownList"))

@@ -76,12 +76,6 @@ void AccessibleLineEdit::addSelection(int startOffset, int endOffset)
     setSelection(0, startOffset, endOffset);
 }
 
-QString AccessibleLineEdit::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = offset;
-    return {};
-}
-
 int AccessibleLineEdit::cursorPosition() const
 {
     return lineEdit()->cursorPosition();

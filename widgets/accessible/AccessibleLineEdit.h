@@ -7,6 +7,8 @@
 // as Qt's interface presents it, but with words and lines from
 // TextBoundaries: Qt 6.4's interface falls back to the default that hangs
 // when asked for the word at the end of the text (Orca asks on Ctrl+Left).
+// Its runs of text attributes are empty, which cuts the last letter off a
+// selection Orca reads; AccessibleTextInterface answers them instead.
 
 #include "AccessibleTextInterface.h"
 
@@ -28,7 +30,6 @@ public:
 
     // QAccessibleTextInterface
     void addSelection(int startOffset, int endOffset) override;
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
     int cursorPosition() const override;
     QRect characterRect(int offset) const override;
     int selectionCount() const override;

@@ -36,12 +36,6 @@ int AccessibleReadOnlyText::characterCount() const
     return int(readOnlyText().size());
 }
 
-QString AccessibleReadOnlyText::attributes(int offset, int *startOffset, int *endOffset) const
-{
-    *startOffset = *endOffset = offset;
-    return {};
-}
-
 int AccessibleReadOnlyText::offsetAtPoint(const QPoint &point) const
 {
     for (int i = 0; i < characterCount(); ++i) {

@@ -33,7 +33,6 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint &point) const override;
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     virtual QString readOnlyText() const = 0;

@@ -17,6 +17,14 @@ QString AccessibleTextInterface::textAfterOffset(int offset, QAccessible::TextBo
                                      shownLines());
 }
 
+QString AccessibleTextInterface::attributes(int offset, int *startOffset, int *endOffset) const
+{
+    const TextBoundaries::Span run = TextBoundaries::attributeRun(characterCount(), resolved(offset));
+    *startOffset = run.start;
+    *endOffset = run.end;
+    return {};
+}
+
 QString AccessibleTextInterface::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                               int *startOffset, int *endOffset) const
 {

@@ -6,6 +6,12 @@
 // The base of every text interface the program offers: the words, lines and
 // sentences around an offset come from TextBoundaries, never from Qt 6.4's
 // defaults, which hang at the end of a text. An offset of -2 is the cursor.
+//
+// The text attributes are answered here too, as one run over the whole
+// text. Qt 6.4's line edit answers an empty run at each offset ("from 5 to
+// 5"); Orca walks the runs to split what it reads by language, takes each
+// run's end as the end of the text read, and so drops the last character of
+// a selection it reads ("John Smit selected").
 
 #include "TextBoundaries.h"
 
@@ -20,6 +26,8 @@ public:
                             int *endOffset) const override;
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
                          int *endOffset) const override;
+    // No attributes, and one run from the start of the text to its end.
+    QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 protected:
     // The lines as shown, where the text wraps; empty for lines ended only

@@ -132,6 +132,15 @@ QList<Span> spans(const QString &text, QAccessible::TextBoundaryType boundary, c
     return {{0, int(text.size())}};
 }
 
+Span attributeRun(int length, int offset)
+{
+    if (offset == -1)
+        offset = length;
+    if (offset < 0 || offset > length)
+        return {-1, -1};
+    return {0, length};
+}
+
 QString textAt(const QString &text, int offset, QAccessible::TextBoundaryType boundary, int *start, int *end,
                const Lines &lines)
 {

@@ -49,4 +49,11 @@ QString slice(const QString &text, int startOffset, int endOffset);
 // The spans of text for one kind of boundary, in order.
 QList<Span> spans(const QString &text, QAccessible::TextBoundaryType boundary, const Lines &lines = {});
 
+// The run of text attributes at offset in a text of length characters that
+// all look alike: the whole text, its end one past the last character (a
+// screen reader walks the runs from one end to the next). -1 and length, the
+// caret after the last character, lie in it too; an empty text has one empty
+// run at 0. Outside the text both ends are -1.
+Span attributeRun(int length, int offset);
+
 } // namespace TextBoundaries

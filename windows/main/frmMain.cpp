@@ -263,7 +263,7 @@ QString frmMain::refusedFileText() { return QStringLiteral("Please Check The Fil
 std::optional<ReadingFile::Reading> frmMain::ReadingFrom(const QString &path)
 {
     // Only the exact lower-case ending is taken; the dot is not required.
-    if (!path.endsWith(QStringLiteral("grn"), Qt::CaseSensitive))
+    if (!ReadingFile::isReadingName(path))
         return std::nullopt;
     return ReadingFile::read(path);
 }

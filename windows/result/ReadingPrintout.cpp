@@ -86,6 +86,62 @@ private:
     qreal m_height = 0;
 };
 
+// How wide text is on one line of the device, laid out as a Paragraph lays
+// it out.
+qreal naturalWidth(const QString &text, const QFont &font, QPaintDevice *device)
+{
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    return line.isValid() ? line.naturalTextWidth() : 0;
+}
+
+// Pieces that a line may break between and only between (a working's
+// steps), as lines of the width: each line holds as many whole pieces as
+// fit, joined by blanks. A piece too wide for a line of its own (a long
+// word's letter values on narrow paper) is broken after its plus signs.
+QStringList linesOfPieces(const QStringList &pieces, const QFont &font, QPaintDevice *device, qreal width)
+{
+    struct Part
+    {
+        QString text;
+        bool blankBefore;
+    };
+    QList<Part> parts;
+    for (const QString &piece : pieces) {
+        const bool blank = !parts.isEmpty();
+        if (naturalWidth(piece, font, device) <= width) {
+            parts.append({piece, blank});
+            continue;
+        }
+        qsizetype from = 0;
+        for (qsizetype plus = piece.indexOf(QLatin1Char('+')); plus >= 0;
+             plus = piece.indexOf(QLatin1Char('+'), plus + 1)) {
+            parts.append({piece.mid(from, plus + 1 - from), from == 0 && blank});
+            from = plus + 1;
+        }
+        parts.append({piece.mid(from), from == 0 && blank});
+    }
+
+    QStringList lines;
+    QString line;
+    for (const Part &part : parts) {
+        if (part.text.isEmpty())
+            continue;
+        const QString longer = line + (part.blankBefore ? QStringLiteral(" ") : QString()) + part.text;
+        if (!line.isEmpty() && naturalWidth(longer, font, device) > width) {
+            lines << line;
+            line = part.text;
+        } else {
+            line = line.isEmpty() ? part.text : longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
 // The smallest part of a page: painted with its top at a given height,
 // across the width of the text.
 struct Piece
@@ -128,6 +184,8 @@ private:
 
     QFont font(qreal points, bool bold = false, bool italic = false) const;
     Paragraph paragraph(const QString &text, const QFont &font, qreal width, const QColor &colour) const;
+    // Lines broken only between the pieces (linesOfPieces).
+    Paragraph paragraph(const QStringList &pieces, const QFont &font, qreal width, const QColor &colour) const;
     // A piece for each line, so that a paragraph taller than a page can break.
     void addLines(Block &block, const Paragraph &paragraph) const;
     Piece space(qreal height) const;
@@ -199,6 +257,13 @@ Paragraph Pages::paragraph(const QString &text, const QFont &f, qreal width, con
     return Paragraph(text, f, &m_device, width, colour);
 }
 
+Paragraph Pages::paragraph(const QStringList &pieces, const QFont &f, qreal width, const QColor &colour) const
+{
+    // Each line fits, so the layout breaks at the separators alone.
+    const QStringList lines = linesOfPieces(pieces, f, &m_device, width);
+    return Paragraph(lines.join(QChar(QChar::LineSeparator)), f, &m_device, width, colour);
+}
+
 void Pages::addLines(Block &block, const Paragraph &paragraph) const
 {
     for (int line = 0; line < paragraph.lineCount(); ++line) {
@@ -249,20 +314,38 @@ void Pages::addPerson(const Summary &summary)
     // Label and value side by side, a row each.
     const qreal labelWidth = qMin(m_scale.mm(26), width / 3);
     const qreal valueWidth = width - labelWidth;
-    const std::pair<QString, QString> rows[] = {
-        {QStringLiteral("Name"), summary.person->name},
-        {QStringLiteral("Born"), summary.person->birthDate},
-        {QStringLiteral("Life Path"), summary.person->lifePathWorking},
-        {QStringLiteral("Destiny"), summary.person->destinyWorking},
+    const QFont valueFont = font(10.5);
+    struct Row
+    {
+        QString label;
+        Paragraph value;
+        bool below;   // under its label, across the whole width
     };
-    for (const auto &[label, value] : rows) {
-        const Paragraph left = paragraph(label, font(10, true), labelWidth, Quiet);
-        const Paragraph right = paragraph(value, font(10.5), valueWidth, Ink);
+    // The name and the date break at their blanks; a working only between
+    // its whole steps. A step too wide for the column beside the label (a
+    // long word of the name on small paper) has the whole width under it.
+    const auto working = [&](const QString &label, const QStringList &pieces) {
+        const bool fits = std::all_of(pieces.cbegin(), pieces.cend(), [&](const QString &piece) {
+            return naturalWidth(piece, valueFont, &m_device) <= valueWidth;
+        });
+        return Row{label, paragraph(pieces, valueFont, fits ? valueWidth : width, Ink), !fits};
+    };
+    const Row rows[] = {
+        {QStringLiteral("Name"), paragraph(summary.person->name, valueFont, valueWidth, Ink), false},
+        {QStringLiteral("Born"), paragraph(summary.person->birthDate, valueFont, valueWidth, Ink), false},
+        working(QStringLiteral("Life Path"), summary.person->lifePathWorking),
+        working(QStringLiteral("Destiny"), summary.person->destinyWorking),
+    };
+    for (const Row &row : rows) {
+        const Paragraph left = paragraph(row.label, font(10, true), labelWidth, Quiet);
         const qreal gap = m_scale.pt(4);
-        block.pieces.append({qMax(left.height(), right.height()) + gap,
-                             [this, left, right, labelWidth](QPainter &painter, qreal top) {
+        const qreal height = row.below ? left.height() + row.value.height() : qMax(left.height(), row.value.height());
+        block.pieces.append({height + gap, [this, left, row, labelWidth](QPainter &painter, qreal top) {
                                  left.paint(painter, QPointF(m_content.left(), top));
-                                 right.paint(painter, QPointF(m_content.left() + labelWidth, top));
+                                 if (row.below)
+                                     row.value.paint(painter, QPointF(m_content.left(), top + left.height()));
+                                 else
+                                     row.value.paint(painter, QPointF(m_content.left() + labelWidth, top));
                              }});
     }
     m_blocks.append(block);

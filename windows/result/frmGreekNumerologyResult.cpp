@@ -12,6 +12,7 @@
 #include "Identity.h"
 
 #include "AnnouncingButton.h"
+#include "Announcer.h"
 #include "Assets.h"
 #include "LinkLabel.h"
 #include "Look.h"
@@ -25,6 +26,7 @@
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -42,6 +44,9 @@ qint16 frmGreekNumerologyResult::DestinyPosition = 0;
 namespace {
 
 constexpr int PortraitPixels = 120;
+// The widest line of a number line's tool tip, in characters: about half
+// the window's width.
+constexpr int NoteLineCharacters = 56;
 // Right edge of the god's name, next to the portrait.
 const int NameRightEdge = Twips::toPixels(5310 + 2025) - 1;
 
@@ -78,6 +83,15 @@ QLabel *portrait(QWidget *parent, const char *name)
     return image;
 }
 
+// The number line tells how its number was reached, on the pointer's hover
+// and to a screen reader, as the printed reading does; where the side shows
+// no god, also why. A line of the tool tip breaks only where the working may.
+void sayHowReached(QLabel *caption, const ReadingSummary::Side &side)
+{
+    caption->setToolTip(ReadingSummary::numberNoteLines(side, NoteLineCharacters));
+    caption->setAccessibleDescription(ReadingSummary::numberNote(side));
+}
+
 AnnouncingButton *stepButton(QWidget *parent, const char *name, const QString &text, int left, const QString &tip)
 {
     auto *b = new AnnouncingButton(text, parent);
@@ -111,6 +125,7 @@ frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, Dialogs &di
     : QMainWindow(parent)
     , m_root(root)
     , m_dialogs(dialogs)
+    , m_announcer(new Announcer(this))
 {
     setObjectName(QStringLiteral("frmGreekNumerologyResult"));
     WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
@@ -331,6 +346,9 @@ void frmGreekNumerologyResult::Form_Load()
     lblD[0]->setText(QStringLiteral("Greek Numerology Destiny Number is ") + QString::number(DestinyNumber));
     WindowKit::sizeToText(lblD[0]);
     lblD[2]->setText(InterpretationOf(DestinyNumber));
+    const ReadingSummary::Summary summary = ReadingSummary::current(QDate::currentDate());
+    sayHowReached(lblLP[0], summary.lifePath);
+    sayHowReached(lblD[0], summary.destiny);
 
     ShowLifePathGod();
     ShowDestinyGod();
@@ -467,8 +485,14 @@ void frmGreekNumerologyResult::cmdPrint_Click()
     case PrintAnswer::Print:
         break;
     }
-    if (printout.print(printer) == 0)
+    if (printout.print(printer) == 0) {
         showError(QStringLiteral("The reading could not be printed."));
+        return;
+    }
+    // The window shows nothing of it; a screen reader says so. A PDF file
+    // is named: it is where the user will look for the pages.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    m_announcer->announce(ReadingSummary::printedNews(toFile ? printer.outputFileName() : QString()));
 }
 
 void frmGreekNumerologyResult::mnuPrint_Click() { cmdPrint_Click(); }
@@ -483,13 +507,34 @@ void frmGreekNumerologyResult::cmdSave_Click()
     request.defaultSuffix = QStringLiteral("grn");
     request.confirmOverwrite = true;
 
-    const QString path = m_dialogs.askFileName(this, request);
-    if (path.isEmpty())
-        return;
+    QString path;
+    for (;;) {
+        const QString chosen = m_dialogs.askFileName(this, request);
+        if (chosen.isEmpty())
+            return;
+        // Open takes only names ending in "grn": under any other name the
+        // reading would never open again. The dialog asked about replacing
+        // the name chosen; the name written is asked about here, and No goes
+        // back to the dialog, as the dialog's own question does.
+        path = ReadingFile::readingName(chosen);
+        if (path == chosen || mayReplace(path))
+            break;
+    }
 
     const ReadingFile::Reading reading{modGreekNumerology::LifePathNumber, modGreekNumerology::DestinyNumber};
     if (!ReadingFile::write(path, reading))
         showError(QStringLiteral("The reading could not be saved."));
+}
+
+bool frmGreekNumerologyResult::mayReplace(const QString &path)
+{
+    const QFileInfo file(path);
+    // A folder of that name is not replaced: the save fails and says so.
+    if (!file.exists() || file.isDir())
+        return true;
+    const QString question = file.fileName() + QStringLiteral(" already exists.\nDo you want to replace it?");
+    return m_dialogs.message(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
 }
 
 void frmGreekNumerologyResult::mnuExit_Click() { close(); }

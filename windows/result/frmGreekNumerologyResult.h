@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+class Announcer;
 class LinkLabel;
 class Dialogs;
 class WindowRoot;
@@ -106,7 +107,11 @@ private:
     void connectCommands();
     void ShowGod(const Side &side);
     void showError(const QString &text);
+    // Asks before a save replaces a file the Save dialog has not asked about.
+    bool mayReplace(const QString &path);
 
     WindowRoot &m_root;
     Dialogs &m_dialogs;
+    // Tells a screen reader what no control shows: that the reading printed.
+    Announcer *m_announcer = nullptr;
 };
