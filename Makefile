@@ -66,9 +66,7 @@ clean:
 -include packaging/packaging.mk
 
 # Everything built with AddressSanitizer and UndefinedBehaviorSanitizer, then
-# the whole suite. Freed memory is filled with a pattern: Qt's own code is not
-# instrumented, and an object it uses after it was freed would otherwise still
-# read as it was. The leak suppressions are built into the programs
+# the whole suite. The leak suppressions are built into the programs
 # (tests/sanitize/LeakSuppressions.cpp): the tests run some of them as a
 # throwaway user, who may not be able to read the tree.
 SANITIZE_BUILD ?= build-sanitize
@@ -77,7 +75,7 @@ test-sanitize: deps
 	[ -f $(SANITIZE_BUILD)/CMakeCache.txt ] || cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPALLASTRO_SANITIZE=ON -DPALLASTRO_WERROR=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && \
-	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:max_free_fill_size=4096:free_fill_byte=190 \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=print_suppressions=0 \
 	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS)
