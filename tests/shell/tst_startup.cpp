@@ -26,6 +26,7 @@
 #include <QLocalSocket>
 #include <QPushButton>
 
+#include <functional>
 #include <stdexcept>
 
 class tst_startup : public QObject
@@ -63,8 +64,9 @@ class tst_startup : public QObject
     }
 
     // Hands a file over as a second copy does, without waiting for the
-    // answer: the running copy takes it while the test's events run.
-    static void handOver(const QString &file, QObject *owner)
+    // answer: the running copy takes it while the test's events run, and
+    // answered() is called once it has.
+    static void handOver(const QString &file, QObject *owner, std::function<void()> answered = {})
     {
         auto *caller = new QLocalSocket(owner);
         caller->connectToServer(
@@ -72,11 +74,13 @@ class tst_startup : public QObject
         // As a second copy, which writes once its connection stands: the
         // running copy has taken the call by then and reads the request
         // as it comes in.
-        QTimer::singleShot(50, caller, [caller, file] { caller->write(HandOverRequest::encode(file)); });
+        QTimer::singleShot(20, caller, [caller, file] { caller->write(HandOverRequest::encode(file)); });
         // Once answered, the second copy ends and its end of the line goes.
-        connect(caller, &QLocalSocket::readyRead, caller, [caller] {
+        connect(caller, &QLocalSocket::readyRead, caller, [caller, answered] {
             caller->readAll();
             caller->abort();
+            if (answered)
+                answered();
         });
     }
 
@@ -392,18 +396,25 @@ private slots:
         const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
 
         QObject callers;
-        const auto sendAll = [&] {
-            for (int i = 0; i < count; ++i)
-                handOver(i == count - 1 && lastGood ? good : refused, &callers);
+        // One second copy after the other, as a user double-clicks them:
+        // a Windows pipe has only so many instances waiting at once.
+        int answered = 0;
+        std::function<void()> sendNext = [&] {
+            if (answered < count)
+                handOver(answered == count - 1 && lastGood ? good : refused, &callers, [&] {
+                    ++answered;
+                    sendNext();
+                });
         };
         if (duringSave) {
-            fake.questionOpenMs = 1500;
+            fake.questionOpenMs = 6000;
             fake.whileAsked = [&] {
                 fake.whileAsked = nullptr;
-                sendAll();
+                sendNext();
             };
             root.resultWindow()->cmdSave->click();
             fake.questionOpenMs = InstanceChannel::RequestTimeoutMs + 500;
+            QCOMPARE(answered, count);   // all taken while the question was open
             QCOMPARE(fake.fileRequests.size(), 1);
             // Nothing opened under the question.
             QCOMPARE(fake.messages.size(), 0);
