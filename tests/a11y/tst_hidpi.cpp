@@ -4,7 +4,8 @@
 // The windows on a scaled screen. The test binary runs once per scale factor
 // (QT_SCALE_FACTOR, or QT_FONT_DPI, is read when the application starts): no
 // caption may be clipped by its control or its container, whatever the
-// reading shown, every frame shows all four of its sides, and pictures and
+// reading shown, every frame shows all four of its sides, the control with
+// the keyboard focus is ringed so that it can be seen, and pictures and
 // pointers come from renderings large enough for the screen.
 
 #include "FakeDesktop.h"
@@ -25,6 +26,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
+#include <QAbstractScrollArea>
+
+#include <cmath>
 #include <memory>
 
 using namespace WindowTest;
@@ -177,6 +181,23 @@ QImage pictureOf(QWidget *window)
     return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
 QString hex(QRgb colour) { return QColor(colour).name(); }
 
 // Pixels of `row` (or column) from `from` to `to` that are not `colour`.
@@ -207,6 +228,8 @@ private slots:
     void aboutCaptionsFit();
     void framesShowAllFourSides_data();
     void framesShowAllFourSides();
+    void focusRingStandsOut_data();
+    void focusRingStandsOut();
     void geometryIsInLogicalPixels();
     void portraitsAreDrawnForTheScreen();
     void aboutIconIsDrawnForTheScreen();
@@ -381,6 +404,74 @@ void TestHighDpi::framesShowAllFourSides()
     for (int x : {left, right}) {
         const QString stray = strayPixels(picture, false, x, top, bottom, grey);
         QVERIFY2(stray.isEmpty(), qPrintable(QStringLiteral("side from top to bottom: ") + stray));
+    }
+}
+
+void TestHighDpi::focusRingStandsOut_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+
+    // Every control that takes the keyboard.
+    for (const char *control : {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen"})
+        QTest::addRow("main, %s", control) << "main" << control;
+    for (const char *control : {"cmdBack", "txtLP", "cmdNextLP", "cmdBackLP", "cmdBackD", "cmdNextD", "txtD", "cmdSave"})
+        QTest::addRow("result, %s", control) << "result" << control;
+    QTest::newRow("about, cmdOK") << "about" << "cmdOK";
+}
+
+void TestHighDpi::focusRingStandsOut()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    FakeDesktop fake;
+    std::unique_ptr<frmAbout> about;
+    QWidget *w = openWindow(window, about);
+    QVERIFY(w);
+    auto *target = w->findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    const QImage picture = pictureOf(w);
+    const QRect area = deviceArea(target, m_ratio);
+    // Two logical pixels at least, in whole device pixels.
+    const int width = qCeil(2 * m_ratio - 1e-6);
+    const QRgb ring = picture.pixel(area.topLeft());
+
+    // One colour all round, on all four sides, the whole width.
+    for (int i = 0; i < width; ++i) {
+        const QString sides[] = {
+            strayPixels(picture, true, area.top() + i, area.left(), area.right(), ring),
+            strayPixels(picture, true, area.bottom() - i, area.left(), area.right(), ring),
+            strayPixels(picture, false, area.left() + i, area.top(), area.bottom(), ring),
+            strayPixels(picture, false, area.right() - i, area.top(), area.bottom(), ring),
+        };
+        for (const QString &stray : sides)
+            QVERIFY2(stray.isEmpty(), qPrintable(QStringLiteral("ring %1 broken %2 in: %3").arg(hex(ring)).arg(i).arg(stray)));
+    }
+
+    // Against the control just inside it (its face, or its text field's
+    // background) and the window just outside it, at the middle of each
+    // side. A text box's right side is its scroll bar.
+    const QPoint middle = area.center();
+    QList<std::pair<QString, QPoint>> samples = {
+        {QStringLiteral("inside, left"), QPoint(area.left() + width, middle.y())},
+        {QStringLiteral("inside, top"), QPoint(middle.x(), area.top() + width)},
+        {QStringLiteral("inside, bottom"), QPoint(middle.x(), area.bottom() - width)},
+        {QStringLiteral("outside, left"), QPoint(area.left() - 1, middle.y())},
+        {QStringLiteral("outside, right"), QPoint(area.right() + 1, middle.y())},
+        {QStringLiteral("outside, top"), QPoint(middle.x(), area.top() - 1)},
+        {QStringLiteral("outside, bottom"), QPoint(middle.x(), area.bottom() + 1)},
+    };
+    if (!qobject_cast<QAbstractScrollArea *>(target))
+        samples.append({QStringLiteral("inside, right"), QPoint(area.right() - width, middle.y())});
+    for (const auto &[where, at] : samples) {
+        QVERIFY(picture.rect().contains(at));
+        const QRgb next = picture.pixel(at);
+        const double ratio = contrast(ring, next);
+        QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("ring %1 against %2 %3: %4:1")
+                                              .arg(hex(ring), hex(next), where).arg(ratio, 0, 'f', 2)));
     }
 }
 

@@ -5,8 +5,9 @@
 
 #include "AccessibleFactory.h"
 #include "Centring.h"
-#include "Identity.h"
+#include "FocusRing.h"
 #include "FrameBox.h"
+#include "Identity.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MenuStyle.h"
@@ -42,6 +43,7 @@ void dress(QWidget *window)
     // Before the window's first line edit is made: Qt's interface for it
     // hangs a screen reader that asks for a word.
     Accessibility::installFactory();
+    FocusRing::followFocus();
     window->setWindowTitle(caption());
     window->setWindowIcon(Assets::programIcon());
 }

@@ -29,7 +29,8 @@ namespace WindowKit {
 // Caption of every window of the program.
 QString caption();
 
-// Caption and program icon, as every window of the program has them.
+// Caption and program icon, as every window of the program has them, and
+// the focus ring that shows which control has the keyboard.
 void dress(QWidget *window);
 
 // A black background, filled before anything is drawn on it.
