@@ -5,6 +5,7 @@
 
 #include "AccessibleFactory.h"
 #include "Centring.h"
+#include "EnterPressesButton.h"
 #include "FocusRing.h"
 #include "FrameBox.h"
 #include "Identity.h"
@@ -173,6 +174,7 @@ void setUpButton(QPushButton *b, const char *name, const QFont &font, const QRec
     b->setFont(font);
     b->setGeometry(geometry);
     b->setAutoDefault(false);
+    EnterPressesButton::install(b);
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QFont &font,

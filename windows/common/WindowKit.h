@@ -76,6 +76,7 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text, const QF
 LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
                      const QRect &geometry, const QCursor &pointer, bool opaqueBlack);
 
+// A command button: Enter and Space press it alike.
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QFont &font,
                     const QRect &geometry);
 // The same set-up for a button made elsewhere.
