@@ -44,6 +44,8 @@ import -window "$MAIN" "$OUT/main$SUFFIX.png"
 
 keys alt+f g
 RESULT=$(wait_window "$TITLE" "$(scaled "$RESULT_WIDTH")" 10) || fail "the result window did not appear"
+# With the keyboard, as the user meets it: the focus ring on Back.
+focus_window "$RESULT"
 sleep 0.8
 import -window "$RESULT" "$OUT/result$SUFFIX.png"
 echo "wrote $OUT/main$SUFFIX.png and $OUT/result$SUFFIX.png"

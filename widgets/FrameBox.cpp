@@ -4,6 +4,7 @@
 #include "FrameBox.h"
 
 #include "AccessibleFactory.h"
+#include "DevicePixels.h"
 
 #include <QPainter>
 
@@ -34,8 +35,15 @@ void FrameBox::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const int borderTop = title().isEmpty() ? 0 : metrics.height() / 2;
     if (m_bordered) {
-        painter.setPen(BorderGrey);
-        painter.drawRect(QRect(0, borderTop, width() - 1, height() - 1 - borderTop));
+        // One logical pixel, in whole device pixels inside the frame's own
+        // device pixels: a stroked rectangle loses a side at 125 % or 150 %.
+        painter.save();
+        QRect box = DevicePixels::area(painter, this);
+        const int captionMiddle = painter.deviceTransform().map(QPointF(0, borderTop)).toPoint().y();
+        box.setTop(captionMiddle);
+        DevicePixels::paintInDevicePixels(painter);
+        DevicePixels::fillFrame(painter, box, DevicePixels::nearest(1, devicePixelRatioF()), BorderGrey);
+        painter.restore();
     }
 
     if (!title().isEmpty()) {

@@ -3,6 +3,8 @@
 
 #include "Look.h"
 
+#include "FocusRing.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QStyle>
@@ -83,6 +85,8 @@ void applyToApplication()
     QFont general = QApplication::font();
     general.setFamily(fontFamily());
     QApplication::setFont(general);
+    // The message boxes of start-up come before any window.
+    FocusRing::followFocus();
 }
 
 } // namespace Look

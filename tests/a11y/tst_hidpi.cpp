@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The windows on a scaled screen. The test binary runs once per scale factor
-// (QT_SCALE_FACTOR is read when the application starts): no caption may be
-// clipped by its control or its container, whatever the reading shown, and
-// pictures and pointers come from renderings large enough for the screen.
+// (QT_SCALE_FACTOR, or QT_FONT_DPI, is read when the application starts): no
+// caption may be clipped by its control or its container, whatever the
+// reading shown, every frame shows all four of its sides, the control with
+// the keyboard focus is ringed so that it can be seen, and pictures and
+// pointers come from renderings large enough for the screen.
 
 #include "FakeDesktop.h"
 #include "TestRoot.h"
@@ -24,6 +26,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
+#include <QAbstractScrollArea>
+
+#include <cmath>
 #include <memory>
 
 using namespace WindowTest;
@@ -160,6 +165,53 @@ QStringList clippedCaptions(QWidget *window)
     return clipped;
 }
 
+// Where a widget's pixels lie in a picture of its window: Qt rounds each
+// corner of the widget to the nearest device pixel.
+QRect deviceArea(const QWidget *w, qreal ratio)
+{
+    const QPoint at = w->mapTo(w->window(), QPoint(0, 0));
+    const QPoint topLeft = (QPointF(at) * ratio).toPoint();
+    const QPoint bottomRight = (QPointF(at + QPoint(w->width(), w->height())) * ratio).toPoint();
+    return QRect(topLeft, bottomRight - QPoint(1, 1));
+}
+
+// What the window shows, one pixel per device pixel.
+QImage pictureOf(QWidget *window)
+{
+    return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Relative luminance and contrast ratio as WCAG 2 defines them.
+double luminance(QRgb colour)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(colour)) + 0.7152 * channel(qGreen(colour)) + 0.0722 * channel(qBlue(colour));
+}
+
+double contrast(QRgb a, QRgb b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QString hex(QRgb colour) { return QColor(colour).name(); }
+
+// Pixels of `row` (or column) from `from` to `to` that are not `colour`.
+QString strayPixels(const QImage &picture, bool horizontal, int line, int from, int to, QRgb colour)
+{
+    QStringList stray;
+    for (int i = from; i <= to; ++i) {
+        const QPoint at = horizontal ? QPoint(i, line) : QPoint(line, i);
+        if (picture.pixel(at) != colour && stray.size() < 4)
+            stray << QStringLiteral("%1 at %2,%3").arg(hex(picture.pixel(at))).arg(at.x()).arg(at.y());
+    }
+    return stray.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 class TestHighDpi : public QObject
@@ -174,6 +226,10 @@ private slots:
     void resultCaptionsFitForEveryGod_data();
     void resultCaptionsFitForEveryGod();
     void aboutCaptionsFit();
+    void framesShowAllFourSides_data();
+    void framesShowAllFourSides();
+    void focusRingStandsOut_data();
+    void focusRingStandsOut();
     void geometryIsInLogicalPixels();
     void portraitsAreDrawnForTheScreen();
     void aboutIconIsDrawnForTheScreen();
@@ -181,16 +237,44 @@ private slots:
     void handPointerFollowsTheScreen();
 
 private:
+    // The window a row names, shown and active; `keep` holds an About window.
+    static QWidget *openWindow(const QString &window, std::unique_ptr<frmAbout> &keep);
+
     qreal m_ratio = 1.0;
 };
+
+QWidget *TestHighDpi::openWindow(const QString &window, std::unique_ptr<frmAbout> &keep)
+{
+    QWidget *w = nullptr;
+    if (window == QLatin1String("main")) {
+        w = new frmMain(testRoot(), testRoot().dialogs());
+    } else if (window == QLatin1String("result")) {
+        gn::LifePathNumber = 6;
+        gn::DestinyNumber = 8;
+        w = new frmGreekNumerologyResult(testRoot(), testRoot().dialogs());
+    } else {
+        keep = std::make_unique<frmAbout>();
+        w = keep.get();
+    }
+    w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w))
+        return nullptr;
+    return w;
+}
 
 void TestHighDpi::initTestCase()
 {
     const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    const QByteArray dpi = qgetenv("QT_FONT_DPI");
     m_ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
-    qInfo("scale factor %s, device pixel ratio %.2f", factor.isEmpty() ? "unset" : factor.constData(), m_ratio);
+    qInfo("scale factor %s, font dpi %s, device pixel ratio %.2f", factor.isEmpty() ? "unset" : factor.constData(),
+          dpi.isEmpty() ? "unset" : dpi.constData(), m_ratio);
     if (!factor.isEmpty())
         QCOMPARE(m_ratio, factor.toDouble());
+    // A screen of 120 or 144 dots to the inch is one at 125 % or 150 %.
+    if (!dpi.isEmpty())
+        QCOMPARE(m_ratio, dpi.toDouble() / 96.0);
 }
 
 void TestHighDpi::cleanup() { disposeAll(); }
@@ -249,6 +333,146 @@ void TestHighDpi::aboutCaptionsFit()
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     const QStringList clipped = clippedCaptions(&about);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+}
+
+void TestHighDpi::framesShowAllFourSides_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("frame");
+
+    QTest::newRow("main, promotion panel") << "main" << "fraFullBrand";
+    QTest::newRow("main, Personal Details") << "main" << "fraDetails";
+    QTest::newRow("result, promotion panel") << "result" << "fraFullBrand";
+}
+
+void TestHighDpi::framesShowAllFourSides()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, frame);
+    FakeDesktop fake;
+    std::unique_ptr<frmAbout> about;
+    QWidget *w = openWindow(window, about);
+    QVERIFY(w);
+    auto *box = w->findChild<QGroupBox *>(frame);
+    QVERIFY(box);
+    const QImage picture = pictureOf(w);
+    const QRect area = deviceArea(box, m_ratio);
+    QVERIFY(picture.rect().contains(area));
+    // The frames' thin border.
+    const QRgb grey = qRgb(0x80, 0x80, 0x80);
+
+    // Each side is an unbroken line of the border's grey within the
+    // frame's outermost logical pixel, meeting the two sides beside it; the
+    // top of a frame with a caption runs through the caption's middle,
+    // either side of the caption.
+    const int depth = qCeil(m_ratio);
+    const auto lineWithin = [&](bool horizontal, int outer, int inward, int from, int to) {
+        for (int i = 0; i < depth; ++i)
+            if (strayPixels(picture, horizontal, outer + i * inward, from, to, grey).isEmpty())
+                return outer + i * inward;
+        return -1;
+    };
+    const int captionHeight = box->title().isEmpty() ? 0 : qCeil(QFontMetrics(box->font()).height() * m_ratio);
+    // The sides first, away from the corners.
+    const int middleTop = area.top() + captionHeight + depth;
+    const int middleBottom = area.bottom() - depth;
+    const int left = lineWithin(false, area.left(), 1, middleTop, middleBottom);
+    QVERIFY2(left >= 0, qPrintable(QStringLiteral("left side: ")
+                                   + strayPixels(picture, false, area.left(), middleTop, middleBottom, grey)));
+    const int right = lineWithin(false, area.right(), -1, middleTop, middleBottom);
+    QVERIFY2(right >= 0, qPrintable(QStringLiteral("right side: ")
+                                    + strayPixels(picture, false, area.right(), middleTop, middleBottom, grey)));
+    const int bottom = lineWithin(true, area.bottom(), -1, left, right);
+    QVERIFY2(bottom >= 0, qPrintable(QStringLiteral("bottom side: ")
+                                     + strayPixels(picture, true, area.bottom(), left, right, grey)));
+    int top = -1;
+    if (box->title().isEmpty()) {
+        top = lineWithin(true, area.top(), 1, left, right);
+        QVERIFY2(top >= 0, qPrintable(QStringLiteral("top side: ")
+                                      + strayPixels(picture, true, area.top(), left, right, grey)));
+    } else {
+        const QFontMetrics metrics(box->font());
+        const int captionStart = area.left() + qFloor(8 * m_ratio) - 1;
+        const int captionEnd = area.left() + qCeil((8 + metrics.horizontalAdvance(box->title()) + 4) * m_ratio) + 1;
+        for (int y = area.top(); y < area.top() + captionHeight && top < 0; ++y)
+            if (strayPixels(picture, true, y, left, captionStart, grey).isEmpty()
+                && strayPixels(picture, true, y, captionEnd, right, grey).isEmpty())
+                top = y;
+        QVERIFY2(top >= 0, "no top side either side of the caption");
+    }
+    // The sides reach up to the top and down to the bottom.
+    for (int x : {left, right}) {
+        const QString stray = strayPixels(picture, false, x, top, bottom, grey);
+        QVERIFY2(stray.isEmpty(), qPrintable(QStringLiteral("side from top to bottom: ") + stray));
+    }
+}
+
+void TestHighDpi::focusRingStandsOut_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+
+    // Every control that takes the keyboard.
+    for (const char *control : {"txtName", "cboMonth", "cboDate", "cboYear", "cmdProceed", "cmdOpen"})
+        QTest::addRow("main, %s", control) << "main" << control;
+    for (const char *control : {"cmdBack", "txtLP", "cmdNextLP", "cmdBackLP", "cmdBackD", "cmdNextD", "txtD", "cmdSave"})
+        QTest::addRow("result, %s", control) << "result" << control;
+    QTest::newRow("about, cmdOK") << "about" << "cmdOK";
+}
+
+void TestHighDpi::focusRingStandsOut()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    FakeDesktop fake;
+    std::unique_ptr<frmAbout> about;
+    QWidget *w = openWindow(window, about);
+    QVERIFY(w);
+    auto *target = w->findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    const QImage picture = pictureOf(w);
+    const QRect area = deviceArea(target, m_ratio);
+    // Two logical pixels at least, in whole device pixels.
+    const int width = qCeil(2 * m_ratio - 1e-6);
+    const QRgb ring = picture.pixel(area.topLeft());
+
+    // One colour all round, on all four sides, the whole width.
+    for (int i = 0; i < width; ++i) {
+        const QString sides[] = {
+            strayPixels(picture, true, area.top() + i, area.left(), area.right(), ring),
+            strayPixels(picture, true, area.bottom() - i, area.left(), area.right(), ring),
+            strayPixels(picture, false, area.left() + i, area.top(), area.bottom(), ring),
+            strayPixels(picture, false, area.right() - i, area.top(), area.bottom(), ring),
+        };
+        for (const QString &stray : sides)
+            QVERIFY2(stray.isEmpty(), qPrintable(QStringLiteral("ring %1 broken %2 in: %3").arg(hex(ring)).arg(i).arg(stray)));
+    }
+
+    // Against the control just inside it (its face, or its text field's
+    // background) and the window just outside it, at the middle of each
+    // side. A text box's right side is its scroll bar.
+    const QPoint middle = area.center();
+    QList<std::pair<QString, QPoint>> samples = {
+        {QStringLiteral("inside, left"), QPoint(area.left() + width, middle.y())},
+        {QStringLiteral("inside, top"), QPoint(middle.x(), area.top() + width)},
+        {QStringLiteral("inside, bottom"), QPoint(middle.x(), area.bottom() - width)},
+        {QStringLiteral("outside, left"), QPoint(area.left() - 1, middle.y())},
+        {QStringLiteral("outside, right"), QPoint(area.right() + 1, middle.y())},
+        {QStringLiteral("outside, top"), QPoint(middle.x(), area.top() - 1)},
+        {QStringLiteral("outside, bottom"), QPoint(middle.x(), area.bottom() + 1)},
+    };
+    if (!qobject_cast<QAbstractScrollArea *>(target))
+        samples.append({QStringLiteral("inside, right"), QPoint(area.right() - width, middle.y())});
+    for (const auto &[where, at] : samples) {
+        QVERIFY(picture.rect().contains(at));
+        const QRgb next = picture.pixel(at);
+        const double ratio = contrast(ring, next);
+        QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("ring %1 against %2 %3: %4:1")
+                                              .arg(hex(ring), hex(next), where).arg(ratio, 0, 'f', 2)));
+    }
 }
 
 void TestHighDpi::geometryIsInLogicalPixels()

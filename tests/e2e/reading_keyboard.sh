@@ -4,7 +4,8 @@
 #
 # A whole reading with the keyboard only: name, Tab through month, day, year,
 # Alt+F then G; the result window replaces the main window; stepping with the
-# buttons; Back brings an empty main window.
+# buttons; Back brings an empty main window, where Enter on the focused Get
+# button starts the same reading again.
 # shellcheck source=../harness/linux.sh
 . "$(dirname "$0")/../harness/linux.sh"
 start_display
@@ -28,8 +29,13 @@ keys alt+f g
 wait_window "Pallastro" "" 5 >/dev/null || fail "the new main window kept the old name"
 keys Return
 
-step "E&xit ends the process with status 0 and no lock left"
+step "The same reading again, with Enter on the focused Get button"
 focus_window "$MAIN"
+enter_reading "John Smith" 2 15 1980
+get_reading_with_enter
+kill -0 "$APP_PID" || fail "the process ended on the switch"
+
+step "E&xit ends the process with status 0 and no lock left"
 keys alt+f x
 ends_cleanly "$APP_PID" "File, Exit"
 echo "ok"

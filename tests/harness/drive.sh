@@ -119,7 +119,21 @@ keyboard_reading() {
 # once the result window has taken the main window's place, and focuses it.
 get_reading() {
     keys alt+f g
-    RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" "${1:-10}") || fail "the result window did not open"
+    reading_shown "${1:-10}"
+}
+
+# get_reading_with_enter [SECONDS]: from the year list of the focused main
+# window, Tab to "Get My Greek Numerology Reading" and Enter; then as
+# get_reading.
+get_reading_with_enter() {
+    keys Tab Return
+    reading_shown "${1:-10}"
+}
+
+# reading_shown SECONDS: sets RESULT once the result window has taken the
+# main window's place, and focuses it.
+reading_shown() {
+    RESULT=$(wait_window "$TITLE" "$RESULT_WIDTH" "$1") || fail "the result window did not open"
     wait_gone "$TITLE" "$MAIN_WIDTH" 5 || fail "the main window stayed open"
     focus_window "$RESULT"
 }

@@ -6,6 +6,7 @@
 
 #include "Assets.h"
 #include "FakeDesktop.h"
+#include "KeyPress.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "frmAbout.h"
@@ -236,6 +237,42 @@ private slots:
         QVERIFY(owner.findChildren<frmAbout *>().isEmpty());   // unloaded
         QVERIFY(fake.openedUrls.isEmpty());
         QVERIFY(fake.endedWith.isEmpty());
+    }
+
+    // OK takes Enter as Space: down on the press, the window closed only
+    // once the key is let go.
+    void okTakesEnterAsSpace_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void okTakesEnterAsSpace()
+    {
+        QFETCH(int, key);
+        FakeDesktop fake;
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+
+        KeyPress::Outcome pressed;
+        QString focused;
+        whenModal([&](QWidget *modal) {
+            auto *about = qobject_cast<frmAbout *>(modal);
+            QVERIFY(about);
+            focused = modal->focusWidget() ? modal->focusWidget()->objectName() : QString();
+            pressed = KeyPress::pressAndRelease(about->cmdOK, Qt::Key(key));
+            // Whatever the key did, the window goes, so that the test ends.
+            modal->close();
+        });
+        frmAbout::ShowModal(&owner);
+
+        QCOMPARE(focused, QStringLiteral("cmdOK"));
+        QVERIFY2(KeyPress::pressedLikeSpace(pressed), qPrintable(KeyPress::describe(pressed)));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        QVERIFY(owner.findChildren<frmAbout *>().isEmpty());
     }
 
     void closeButtonActsAsOk()

@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The application-wide look: the Fusion style and the fixed palette, on every
-// system, whatever style or colours were in place before.
+// system, whatever style or colours were in place before, and the focus ring
+// from the first message box on.
 
+#include "FocusRing.h"
 #include "Look.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -84,6 +87,30 @@ private slots:
         Look::applyToApplication();
         QCOMPARE(QApplication::font().family(), Look::fontFamily());
         QCOMPARE(QApplication::font().pointSizeF(), 11.5);
+    }
+
+    // The update reminder may ask its question before any window stands.
+    void focusRingFromTheFirstMessageBox()
+    {
+        Look::applyToApplication();
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Pallastro"), QStringLiteral("A question"),
+                        QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.show();
+        box.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCOMPARE(QApplication::focusWidget(), box.button(QMessageBox::Yes));
+        QVERIFY(FocusRing::current());
+        QCOMPARE(FocusRing::current()->widget(), box.button(QMessageBox::Yes));
+        QVERIFY(FocusRing::current()->isVisible());
+        QCOMPARE(FocusRing::current()->geometry(),
+                 QRect(box.button(QMessageBox::Yes)->mapTo(&box, QPoint(0, 0)),
+                       box.button(QMessageBox::Yes)->size()));
+
+        // It goes where the focus goes.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box.button(QMessageBox::No));
+        QCOMPARE(FocusRing::current()->widget(), box.button(QMessageBox::No));
     }
 
     void verdanaWhereInstalled()

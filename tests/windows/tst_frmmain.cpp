@@ -6,6 +6,7 @@
 // label and how the window ends the program or hands over.
 
 #include "FakeDesktop.h"
+#include "KeyPress.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -37,6 +38,8 @@ private slots:
     void validation();
     void proceedByMenuEqualsButton();
     void tabOrderAndFirstFocus();
+    void keysOnTheFocusedControl_data();
+    void keysOnTheFocusedControl();
     void menuBarShowsFileHelpDonate();
     void coBrandDrawPicksFrontLabel_data();
     void coBrandDrawPicksFrontLabel();
@@ -292,6 +295,82 @@ void TestFrmMain::tabOrderAndFirstFocus()
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestFrmMain::keysOnTheFocusedControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome");
+
+    const int enter = Qt::Key_Return;
+    const int keypadEnter = Qt::Key_Enter;
+    const int space = Qt::Key_Space;
+    // A button takes Enter, the keypad's Enter and Space alike.
+    QTest::newRow("Get, Enter") << "cmdProceed" << "John Smith" << enter << "reading";
+    QTest::newRow("Get, keypad Enter") << "cmdProceed" << "John Smith" << keypadEnter << "reading";
+    QTest::newRow("Get, Space") << "cmdProceed" << "John Smith" << space << "reading";
+    QTest::newRow("Get without a name, Enter") << "cmdProceed" << "" << enter << "no name";
+    QTest::newRow("Open, Enter") << "cmdOpen" << "" << enter << "open dialog";
+    QTest::newRow("Open, keypad Enter") << "cmdOpen" << "" << keypadEnter << "open dialog";
+    QTest::newRow("Open, Space") << "cmdOpen" << "" << space << "open dialog";
+    // The entry fields keep Enter as they had it: it does nothing.
+    QTest::newRow("Name box, Enter") << "txtName" << "John Smith" << enter << "nothing";
+    QTest::newRow("Name box, keypad Enter") << "txtName" << "John Smith" << keypadEnter << "nothing";
+    QTest::newRow("month list, Enter") << "cboMonth" << "John Smith" << enter << "nothing";
+    QTest::newRow("day list, Enter") << "cboDate" << "John Smith" << enter << "nothing";
+    QTest::newRow("year list, keypad Enter") << "cboYear" << "John Smith" << keypadEnter << "nothing";
+}
+
+void TestFrmMain::keysOnTheFocusedControl()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
+
+    FakeDesktop fake;
+    QPointer<frmMain> w = openMain();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    enter(w, {name, 2, 15, 1980});
+    auto *target = w->findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    const KeyPress::Outcome pressed = KeyPress::pressAndRelease(target, Qt::Key(key));
+
+    if (qobject_cast<QPushButton *>(target))
+        QVERIFY2(KeyPress::pressedLikeSpace(pressed), qPrintable(KeyPress::describe(pressed)));
+    if (outcome == QLatin1String("reading")) {
+        QVERIFY(onlyOpen<frmGreekNumerologyResult>());
+        QVERIFY(!w || !w->isVisible());
+        QVERIFY(fake.messages.isEmpty());
+        QCOMPARE(modGreekNumerology::LifePathNumber, modGreekNumerology::ComputeLifePath(15, 2, 1980));
+        return;
+    }
+    QVERIFY(w && w->isVisible());
+    QVERIFY(openWindows<frmGreekNumerologyResult>().isEmpty());
+    if (outcome == QLatin1String("no name")) {
+        QCOMPARE(fake.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+    } else if (outcome == QLatin1String("open dialog")) {
+        QCOMPARE(fake.fileRequests.size(), 1);
+        QCOMPARE(fake.fileRequests[0].mode, FileDialogRequest::Mode::Open);
+        QVERIFY(fake.messages.isEmpty());
+    } else {
+        QCOMPARE(outcome, QStringLiteral("nothing"));
+        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(fake.fileRequests.isEmpty());
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(w->txtName->text(), name);
+        QCOMPARE(w->cboMonth->currentIndex(), 2);
+        QCOMPARE(w->cboDate->currentText(), QStringLiteral("15"));
+        QCOMPARE(w->cboYear->currentText(), QStringLiteral("1980"));
+        for (QComboBox *list : {w->cboMonth, w->cboDate, w->cboYear})
+            QVERIFY(!list->view()->isVisible());
     }
 }
 

@@ -8,6 +8,7 @@
 // window ends the program.
 
 #include "FakeDesktop.h"
+#include "KeyPress.h"
 #include "TestRoot.h"
 #include "WindowTestSupport.h"
 
@@ -82,6 +83,8 @@ private slots:
     void descriptionShowsWholeLines_data();
     void descriptionShowsWholeLines();
     void tabOrderAndFirstFocus();
+    void keysOnTheFocusedControl_data();
+    void keysOnTheFocusedControl();
     void windowCanMinimizeNotMaximize();
     void closingEndsProgram_data();
     void closingEndsProgram();
@@ -660,6 +663,90 @@ void TestFrmResult::tabOrderAndFirstFocus()
     for (QWidget *next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void TestFrmResult::keysOnTheFocusedControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("outcome");
+
+    const int enter = Qt::Key_Return;
+    const int keypadEnter = Qt::Key_Enter;
+    const int space = Qt::Key_Space;
+    // Every button takes Enter, the keypad's Enter and Space alike.
+    QTest::newRow("Back, Enter") << "cmdBack" << enter << "main window";
+    QTest::newRow("Back, keypad Enter") << "cmdBack" << keypadEnter << "main window";
+    QTest::newRow("Back, Space") << "cmdBack" << space << "main window";
+    QTest::newRow("Save, Enter") << "cmdSave" << enter << "save dialog";
+    QTest::newRow("Save, keypad Enter") << "cmdSave" << keypadEnter << "save dialog";
+    QTest::newRow("Save, Space") << "cmdSave" << space << "save dialog";
+    QTest::newRow("Life Path >>, Enter") << "cmdNextLP" << enter << "Life Path steps";
+    QTest::newRow("Life Path >>, Space") << "cmdNextLP" << space << "Life Path steps";
+    QTest::newRow("Life Path <<, Enter") << "cmdBackLP" << enter << "first record";
+    QTest::newRow("Destiny <<, keypad Enter") << "cmdBackD" << keypadEnter << "first record";
+    QTest::newRow("Destiny >>, Enter") << "cmdNextD" << enter << "Destiny steps";
+    QTest::newRow("Destiny >>, keypad Enter") << "cmdNextD" << keypadEnter << "Destiny steps";
+    // The description boxes keep Enter as they had it: it does nothing.
+    QTest::newRow("Life Path description, Enter") << "txtLP" << enter << "nothing";
+    QTest::newRow("Destiny description, keypad Enter") << "txtD" << keypadEnter << "nothing";
+}
+
+void TestFrmResult::keysOnTheFocusedControl()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(QString, outcome);
+
+    FakeDesktop fake;
+    QPointer<frmGreekNumerologyResult> w = openReading(6, 6);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto *target = w->findChild<QWidget *>(control);
+    QVERIFY(target);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    const SideView lifePath = lifePathView(w);
+    const SideView destiny = destinyView(w);
+
+    const KeyPress::Outcome pressed = KeyPress::pressAndRelease(target, Qt::Key(key));
+
+    if (qobject_cast<QPushButton *>(target))
+        QVERIFY2(KeyPress::pressedLikeSpace(pressed), qPrintable(KeyPress::describe(pressed)));
+    if (outcome == QLatin1String("main window")) {
+        QVERIFY(!w || !w->isVisible());
+        QVERIFY(onlyOpen<frmMain>());
+        QVERIFY(fake.endedWith.isEmpty());
+        return;
+    }
+    QVERIFY(w && w->isVisible());
+    QStringList messages;
+    QList<FileDialogRequest::Mode> dialogs;
+    SideView lifePathAfter = lifePath;
+    SideView destinyAfter = destiny;
+    if (outcome == QLatin1String("save dialog")) {
+        dialogs << FileDialogRequest::Mode::Save;
+    } else if (outcome == QLatin1String("first record")) {
+        messages << QStringLiteral("You are at the first record");
+    } else if (outcome == QLatin1String("Life Path steps")) {
+        lifePathAfter.name = QStringLiteral("POSEIDON");
+    } else if (outcome == QLatin1String("Destiny steps")) {
+        destinyAfter.name = QStringLiteral("POSEIDON");
+    } else {
+        QCOMPARE(outcome, QStringLiteral("nothing"));
+        QCOMPARE(QApplication::focusWidget(), target);
+    }
+    QCOMPARE(fake.messageTexts(), messages);
+    QList<FileDialogRequest::Mode> asked;
+    for (const FileDialogRequest &request : fake.fileRequests)
+        asked << request.mode;
+    QCOMPARE(asked, dialogs);
+    QCOMPARE(lifePathView(w).name, lifePathAfter.name);
+    QCOMPARE(destinyView(w).name, destinyAfter.name);
+    if (outcome == QLatin1String("nothing")) {
+        QVERIFY(lifePathView(w) == lifePath);
+        QVERIFY(destinyView(w) == destiny);
     }
 }
 

@@ -41,6 +41,17 @@ start_windows() {
     fi
 }
 
+# wine_dpi DOTS: the Windows installation's screen takes DOTS to the inch
+# (96 is 100 %, 120 is 125 %, 144 is 150 %), as the display settings set it,
+# for the programs started after it; the program's windows then are that
+# much larger, and MAIN_WIDTH and RESULT_WIDTH follow.
+wine_dpi() {
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 ||
+        fail "the screen's dots to the inch could not be set"
+    MAIN_WIDTH=$(awk -v n=488 -v d="$1" 'BEGIN { printf "%d", n * d / 96 + 0.5 }')
+    RESULT_WIDTH=$(awk -v n=615 -v d="$1" 'BEGIN { printf "%d", n * d / 96 + 0.5 }')
+}
+
 # start_app [EXE]: starts the program (by default the one under test), sets APP_PID.
 start_app() { launch wine "${1:-$APP}"; }
 

@@ -6,7 +6,8 @@
 # the zip is proved complete: its notice, the licence text of everything it
 # bundles and the Qt source beside it; then the program, started from that
 # folder as a double click starts it: first start, a reading typed with the
-# keyboard only, the first- and last-record messages, Save (into the user's
+# keyboard only and started with Enter on the focused Get button, the first-
+# and last-record messages, Save (into the user's
 # Documents, where the first dialog of a run opens) and Open again, a second
 # copy refused, E&xit with status 0, and 15 days later the update reminder
 # and an Open that again starts in Documents, not where the last run left off;
@@ -100,8 +101,9 @@ stays_absent "Pallastro" 1 || fail "a question was asked on the first start"
 first=$APP_PID
 focus_window "$MAIN"
 
-step "John Smith, 15 March 1980, with the keyboard only"
-keyboard_reading 15
+step "John Smith, 15 March 1980, with the keyboard only, and Enter on the focused Get button"
+enter_reading "John Smith" 2 15 1980
+get_reading_with_enter 15
 
 step "<< on the first Life Path god, >> twice on the Destiny side (8: two gods)"
 # Tab order from Back: the Life Path text, >> and << of Life Path, << and >>

@@ -5,8 +5,10 @@
 
 #include "AccessibleFactory.h"
 #include "Centring.h"
-#include "Identity.h"
+#include "EnterPressesButton.h"
+#include "FocusRing.h"
 #include "FrameBox.h"
+#include "Identity.h"
 #include "LinkLabel.h"
 #include "Look.h"
 #include "MenuStyle.h"
@@ -42,6 +44,7 @@ void dress(QWidget *window)
     // Before the window's first line edit is made: Qt's interface for it
     // hangs a screen reader that asks for a word.
     Accessibility::installFactory();
+    FocusRing::followFocus();
     window->setWindowTitle(caption());
     window->setWindowIcon(Assets::programIcon());
 }
@@ -171,6 +174,7 @@ void setUpButton(QPushButton *b, const char *name, const QFont &font, const QRec
     b->setFont(font);
     b->setGeometry(geometry);
     b->setAutoDefault(false);
+    EnterPressesButton::install(b);
 }
 
 QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QFont &font,

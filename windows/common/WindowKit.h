@@ -29,7 +29,8 @@ namespace WindowKit {
 // Caption of every window of the program.
 QString caption();
 
-// Caption and program icon, as every window of the program has them.
+// Caption and program icon, as every window of the program has them, and
+// the focus ring that shows which control has the keyboard.
 void dress(QWidget *window);
 
 // A black background, filled before anything is drawn on it.
@@ -75,6 +76,7 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text, const QF
 LinkLabel *linkLabel(QWidget *parent, const char *name, const QString &text, const QColor &colour,
                      const QRect &geometry, const QCursor &pointer, bool opaqueBlack);
 
+// A command button: Enter and Space press it alike.
 QPushButton *button(QWidget *parent, const char *name, const QString &text, const QFont &font,
                     const QRect &geometry);
 // The same set-up for a button made elsewhere.
