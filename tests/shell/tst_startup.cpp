@@ -90,6 +90,18 @@ class tst_startup : public QObject
         main->cmdProceed->click();
     }
 
+    // Starts the program and, if asked, goes on to Ariadne's reading; the
+    // window shown then, or null when start-up failed.
+    static QWidget *startOn(Root &root, bool fromResult)
+    {
+        if (!root.Start(QDate(2026, 12, 7), 0.0f))
+            return nullptr;
+        if (fromResult)
+            proceed(root.mainWindow());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+    }
+
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
@@ -315,11 +327,8 @@ private slots:
         FakeDesktop fake;
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
-        if (fromResult)
-            proceed(root.mainWindow());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QWidget *before = fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+        QWidget *before = startOn(root, fromResult);
+        QVERIFY(before);
         const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
 
         QDialog question;   // parentless: the window under it goes away
@@ -388,11 +397,8 @@ private slots:
         fake.questionOpenMs = InstanceChannel::RequestTimeoutMs + 500;
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
-        if (fromResult)
-            proceed(root.mainWindow());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QWidget *before = fromResult ? static_cast<QWidget *>(root.resultWindow()) : root.mainWindow();
+        QWidget *before = startOn(root, fromResult);
+        QVERIFY(before);
         const qint16 lifePathBefore = modGreekNumerology::LifePathNumber;
 
         QObject callers;
