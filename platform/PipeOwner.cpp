@@ -67,23 +67,34 @@ PipeOwner::PipeOwner(const QString &name)
                                       PIPE_UNLIMITED_INSTANCES, 0, 0, 3000, &attributes);
     const DWORD error = ::GetLastError();
     ::LocalFree(descriptor);
+    const QString held = QStringLiteral("another process already holds the pipe %1").arg(path);
+    // Refused as a first instance: the pipe is someone else's, for this
+    // process took the single-instance lock.
     if (guard == INVALID_HANDLE_VALUE) {
-        // Refused as a first instance: the pipe exists, and it is not ours,
-        // for this process took the single-instance lock.
         m_error = error == ERROR_ACCESS_DENIED || error == ERROR_PIPE_BUSY
-                      ? QStringLiteral("another process already holds the pipe %1").arg(path)
+                      ? held
                       : QStringLiteral("the pipe %1 cannot be created: %2").arg(path, qt_error_string(int(error)));
+        return;
+    }
+    // Where the system lets a first instance join a pipe all the same (Wine
+    // does), the count of instances tells.
+    DWORD instances = 0;
+    if (!::GetNamedPipeHandleStateW(guard, nullptr, &instances, nullptr, nullptr, nullptr, 0) || instances != 1) {
+        ::CloseHandle(guard);
+        m_error = held;
         return;
     }
     m_guard = guard;
     // A new instance waits for a caller as QLocalServer's do, but nobody
     // would ever answer one that reached it, and its request would be lost.
-    // Disconnected, it takes no caller; should the system keep it waiting
-    // all the same, we connect to it ourselves, which leaves it busy for good.
-    ::DisconnectNamedPipe(guard);
+    // So we take it ourselves: connected, it is busy for good. Should a
+    // caller have come in the instant since it was made, that caller loses
+    // its connection, and a disconnected instance takes no new caller.
     HANDLE self = ::CreateFileW(wide(path), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (self != INVALID_HANDLE_VALUE)
         m_self = self;
+    else
+        ::DisconnectNamedPipe(guard);
 }
 
 PipeOwner::~PipeOwner()

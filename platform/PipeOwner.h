@@ -37,7 +37,7 @@ public:
 
 private:
     void *m_guard = nullptr;   // the first instance, which holds the name
-    void *m_self = nullptr;    // our own connection to it, if one was needed
+    void *m_self = nullptr;    // our own connection to it, which keeps callers off
 #endif
 
 private:
