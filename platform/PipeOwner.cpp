@@ -31,7 +31,8 @@ std::vector<TOKEN_USER> tokenUser(HANDLE process)
     DWORD size = 0;
     ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
     std::vector<TOKEN_USER> user((size + sizeof(TOKEN_USER) - 1) / sizeof(TOKEN_USER));
-    if (user.empty() || !::GetTokenInformation(token, TokenUser, user.data(), DWORD(user.size() * sizeof(TOKEN_USER)), &size))
+    const DWORD capacity = DWORD(user.size() * sizeof(TOKEN_USER));
+    if (user.empty() || !::GetTokenInformation(token, TokenUser, user.data(), capacity, &size))
         user.clear();
     ::CloseHandle(token);
     return user;

@@ -281,7 +281,8 @@ private slots:
         InstanceChannel channel;
         QVERIFY2(channel.listen(name), qPrintable(channel.errorString()));
         QString received;
-        connect(&channel, &InstanceChannel::fileHandedOver, this, [&received](const QString &path) { received = path; });
+        connect(&channel, &InstanceChannel::fileHandedOver, this,
+                [&received](const QString &path) { received = path; });
         const QString path = QDir::rootPath() + QStringLiteral("srv/a reading.grn");
         QProcess second;
         second.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -371,8 +372,8 @@ private slots:
         QVERIFY(PipeOwner::servedByThisUser(socket.socketDescriptor()));
         // Nothing to ask, or not a pipe: not known to be this user's.
         QVERIFY(!PipeOwner::servedByThisUser(qintptr(INVALID_HANDLE_VALUE)));
-        HANDLE file = ::CreateFileW(QDir::toNativeSeparators(m_folder->filePath(QStringLiteral("plain"))).toStdWString().c_str(),
-                                    GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        const std::wstring plain = QDir::toNativeSeparators(m_folder->filePath(QStringLiteral("plain"))).toStdWString();
+        HANDLE file = ::CreateFileW(plain.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
         QVERIFY(file != INVALID_HANDLE_VALUE);
         const bool fileServed = PipeOwner::servedByThisUser(qintptr(file));
         ::CloseHandle(file);
@@ -434,7 +435,9 @@ int main(int argc, char *argv[])
     // The second copy of aCopyInAnotherProcessHandsOver: hands the path over
     // and says by its status whether the running copy took it.
     if (argc == 4 && qstrcmp(argv[1], "--hand-over") == 0)
-        return InstanceChannel::handOver(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), 10000) ? 0 : 1;
+        return InstanceChannel::handOver(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), 10000)
+                   ? 0
+                   : 1;
     tst_handover test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
