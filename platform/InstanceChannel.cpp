@@ -4,6 +4,7 @@
 #include "InstanceChannel.h"
 
 #include "HandOverRequest.h"
+#include "PipeOwner.h"
 #include "UserFolders.h"
 
 #include <QDeadlineTimer>
@@ -46,6 +47,13 @@ QString InstanceChannel::nameFor(const QString &folder, const QString &applicati
 
 bool InstanceChannel::listen(const QString &name)
 {
+#ifdef Q_OS_WIN
+    // QLocalServer would add its instances to a pipe someone else made
+    // first, and callers would reach theirs as well as ours.
+    m_pipeOwner = std::make_unique<PipeOwner>(name);
+    if (!m_pipeOwner->holdsName())
+        return false;
+#endif
     if (m_server->listen(name))
         return true;
     if (m_server->serverError() != QAbstractSocket::AddressInUseError)
@@ -54,7 +62,10 @@ bool InstanceChannel::listen(const QString &name)
     return m_server->listen(name);
 }
 
-QString InstanceChannel::errorString() const { return m_server->errorString(); }
+QString InstanceChannel::errorString() const
+{
+    return m_pipeOwner && !m_pipeOwner->holdsName() ? m_pipeOwner->errorString() : m_server->errorString();
+}
 
 void InstanceChannel::accept()
 {
@@ -141,6 +152,10 @@ bool InstanceChannel::handOver(const QString &name, const QString &absolutePath,
         QThread::msleep(50);
     }
 #ifdef Q_OS_WIN
+    // Anyone may have made a pipe of this name first: the path goes only to
+    // a copy run by this user.
+    if (!PipeOwner::servedByThisUser(socket.socketDescriptor()))
+        return false;
     // Windows lets only the process the user is working with bring a window
     // to the front; this copy is that process, and hands the right on.
     ::AllowSetForegroundWindow(ASFW_ANY);

@@ -20,6 +20,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
+class PipeOwner;
 class QLocalServer;
 class QLocalSocket;
 
@@ -64,6 +67,7 @@ private:
     static bool isFromThisUser(const QLocalSocket &caller);
 
     QLocalServer *m_server;
+    std::unique_ptr<PipeOwner> m_pipeOwner;   // Windows: holds the pipe's name
     // Those still sending, oldest first.
     QList<QPointer<QLocalSocket>> m_callers;
 };

@@ -7,12 +7,17 @@
 #include "CommandLine.h"
 #include "HandOverRequest.h"
 #include "InstanceChannel.h"
+#include "PipeOwner.h"
 #include "ThrowawayUser.h"
 
 #include <QtTest>
 
 #include <QLocalServer>
 #include <QLocalSocket>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
 
 using CommandLine::Action;
 
@@ -25,6 +30,25 @@ class tst_handover : public QObject
     QStringList m_received;
 
     QString channelName() const { return InstanceChannel::nameFor(m_folder->path(), QStringLiteral("pallastro")); }
+
+#ifdef Q_OS_WIN
+    static std::wstring pipePath(const QString &name)
+    {
+        return (QStringLiteral("\\\\.\\pipe\\") + name).toStdWString();
+    }
+
+    // A pipe made the way another user's program could make ours: first, and
+    // open to everyone, so that anyone's instances may join it.
+    static HANDLE squat(const QString &name, DWORD instances)
+    {
+        SECURITY_DESCRIPTOR openToAll;
+        ::InitializeSecurityDescriptor(&openToAll, SECURITY_DESCRIPTOR_REVISION);
+        ::SetSecurityDescriptorDacl(&openToAll, TRUE, nullptr, FALSE);
+        SECURITY_ATTRIBUTES attributes = {sizeof attributes, &openToAll, FALSE};
+        return ::CreateNamedPipeW(pipePath(name).c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_WAIT,
+                                  instances, 0, 0, 0, &attributes);
+    }
+#endif
 
     // Sends bytes as a caller would and gives what the channel answered
     // before it closed the connection (or before `seconds` ran out).
@@ -249,6 +273,114 @@ private slots:
         QVERIFY(clock.elapsed() < InstanceChannel::ConnectTimeoutMs + 1000);
     }
 
+    void aCopyInAnotherProcessHandsOver()
+    {
+        // A second copy of its own, as a double-click starts one; on Windows
+        // it first asks whose process serves the pipe.
+        const QString name = InstanceChannel::nameFor(m_folder->path(), QStringLiteral("process"));
+        InstanceChannel channel;
+        QVERIFY2(channel.listen(name), qPrintable(channel.errorString()));
+        QString received;
+        connect(&channel, &InstanceChannel::fileHandedOver, this,
+                [&received](const QString &path) { received = path; });
+        const QString path = QDir::rootPath() + QStringLiteral("srv/a reading.grn");
+        QProcess second;
+        second.setProcessChannelMode(QProcess::ForwardedChannels);
+        second.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--hand-over"), name, path});
+        QVERIFY2(second.waitForStarted(), qPrintable(second.errorString()));
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 20000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(received, path);
+    }
+
+    // Pipe names are machine-wide on Windows, and a server that comes second
+    // only adds instances to the pipe of whoever came first: callers would
+    // reach either. The channel refuses to listen on a name it does not hold.
+    void aNameHeldElsewhereIsRefused_data()
+    {
+        QTest::addColumn<QString>("holder");
+        QTest::newRow("another channel")        << "channel";
+        QTest::newRow("a pipe open to all")     << "open pipe";
+        QTest::newRow("a pipe of one instance") << "single pipe";
+    }
+
+    void aNameHeldElsewhereIsRefused()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("a socket file in the user's folder is the user's; pipe names are Windows'");
+#else
+        QFETCH(QString, holder);
+        const QString name = InstanceChannel::nameFor(m_folder->path(), QStringLiteral("held"));
+        std::unique_ptr<InstanceChannel> first;
+        HANDLE pipe = INVALID_HANDLE_VALUE;
+        if (holder == QLatin1String("channel")) {
+            first = std::make_unique<InstanceChannel>();
+            QVERIFY2(first->listen(name), qPrintable(first->errorString()));
+        } else {
+            pipe = squat(name, holder == QLatin1String("open pipe") ? PIPE_UNLIMITED_INSTANCES : 1);
+            QVERIFY(pipe != INVALID_HANDLE_VALUE);
+        }
+        {
+            InstanceChannel second;
+            const bool listening = second.listen(name);
+            if (pipe != INVALID_HANDLE_VALUE)
+                ::CloseHandle(pipe);
+            QVERIFY(!listening);
+            QVERIFY2(second.errorString().contains(QLatin1String("another process already holds the pipe")),
+                     qPrintable(second.errorString()));
+        }
+        // Once the holder is gone, the name is free again.
+        first.reset();
+        InstanceChannel later;
+        QVERIFY2(later.listen(name), qPrintable(later.errorString()));
+#endif
+    }
+
+    void theHeldNameTakesNoCaller()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("pipe instances are Windows'");
+#else
+        // What holds the name is a pipe instance too. With no server
+        // listening beside it, a caller must find every instance busy (and
+        // wait for one) rather than reach it and wait for an answer in vain.
+        const QString name = InstanceChannel::nameFor(m_folder->path(), QStringLiteral("guarded"));
+        auto owner = std::make_unique<PipeOwner>(name);
+        QVERIFY2(owner->holdsName(), qPrintable(owner->errorString()));
+        QVERIFY(!PipeOwner(name).holdsName());
+        HANDLE caller = ::CreateFileW(pipePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+        const DWORD error = ::GetLastError();
+        if (caller != INVALID_HANDLE_VALUE)
+            ::CloseHandle(caller);
+        QVERIFY(caller == INVALID_HANDLE_VALUE);
+        QCOMPARE(error, DWORD(ERROR_PIPE_BUSY));
+        owner.reset();
+        QVERIFY(PipeOwner(name).holdsName());
+#endif
+    }
+
+    void theServerIsThisUsers()
+    {
+#ifndef Q_OS_WIN
+        QSKIP("the server of a pipe is Windows'");
+#else
+        QLocalSocket socket;
+        socket.connectToServer(channelName());
+        QVERIFY(socket.waitForConnected(2000));
+        QVERIFY(PipeOwner::servedByThisUser(socket.socketDescriptor()));
+        // Nothing to ask, or not a pipe: not known to be this user's.
+        QVERIFY(!PipeOwner::servedByThisUser(qintptr(INVALID_HANDLE_VALUE)));
+        const std::wstring plain = QDir::toNativeSeparators(m_folder->filePath(QStringLiteral("plain"))).toStdWString();
+        HANDLE file = ::CreateFileW(plain.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+        QVERIFY(file != INVALID_HANDLE_VALUE);
+        const bool fileServed = PipeOwner::servedByThisUser(qintptr(file));
+        ::CloseHandle(file);
+        QVERIFY(!fileServed);
+#endif
+    }
+
     void aLeftSocketIsReplaced()
     {
         // A copy that crashed leaves its socket file behind.
@@ -297,5 +429,17 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_handover)
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The second copy of aCopyInAnotherProcessHandsOver: hands the path over
+    // and says by its status whether the running copy took it.
+    if (argc == 4 && qstrcmp(argv[1], "--hand-over") == 0)
+        return InstanceChannel::handOver(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), 10000)
+                   ? 0
+                   : 1;
+    tst_handover test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_handover.moc"
