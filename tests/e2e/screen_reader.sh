@@ -145,6 +145,9 @@ expect_heard "the print dialog again" "Pallastro: Print this reading dialog"
 keys alt+n End
 keys alt+f ctrl+a
 typetext "$E2E_TMP/reading.pdf"
+# Orca echoes each letter; typed faster than anyone types, they flood its
+# queue, and it prunes what comes after them, the news of the print too.
+until_quiet >/dev/null
 hear Return
 expect_heard "the reading printed" "^Destiny god: Dionysus read only text" "Reading printed to reading\.pdf"
 back=$(grep -nE "^Destiny god: Dionysus" <<<"$HEARD" | head -n 1 | cut -d: -f1)
