@@ -136,7 +136,7 @@ bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
     // Only the one copy listens; where no lock can be had, no copy can know
     // it is the one, and files are not handed over.
     if (lock == InstanceLock::Result::Acquired)
-        attempt("Listening for files handed over", [this] { listenForHandOver(); });
+        attempt("Listening for files handed over", [&] { listenForHandOver(lockFolder); });
 
     // A signal may end the program while a step waits for an answer; what
     // follows is then not started.
@@ -158,10 +158,11 @@ bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
     return true;
 }
 
-void Root::listenForHandOver()
+void Root::listenForHandOver(const QString &folder)
 {
+    // Beside the lock just taken: a second copy looks for it there.
     auto channel = std::make_unique<InstanceChannel>();
-    const QString name = InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName());
+    const QString name = InstanceChannel::nameFor(folder, Identity::ApplicationName());
     if (!channel->listen(name))
         throw std::runtime_error(channel->errorString().toStdString());
     QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, &m_inbox,

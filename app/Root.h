@@ -94,7 +94,7 @@ private:
     void ShowReadingAtStart(const QString &file);
     void openHandedOver(const QString &file);
     bool busy() const;
-    void listenForHandOver();
+    void listenForHandOver(const QString &folder);
     QWidget *shownWindow() const;
     static void bringToFront(QWidget *window);
 
