@@ -1,18 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Root.h"
+#include "app/Root.h"
 
-#include "Identity.h"
-#include "InstanceChannel.h"
-#include "InstanceLock.h"
-#include "Look.h"
-#include "Dialogs.h"
-#include "frmGreekNumerologyResult.h"
-#include "frmMain.h"
-#include "modGreekNumerology.h"
-#include "UserFolders.h"
-#include "modHelp.h"
+#include "core/Identity.h"
+#include "platform/InstanceChannel.h"
+#include "platform/InstanceLock.h"
+#include "widgets/Look.h"
+#include "platform/Dialogs.h"
+#include "windows/result/frmGreekNumerologyResult.h"
+#include "windows/main/frmMain.h"
+#include "core/modGreekNumerology.h"
+#include "platform/UserFolders.h"
+#include "platform/modHelp.h"
 
 #include <QApplication>
 #include <QDateTime>

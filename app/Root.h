@@ -7,11 +7,11 @@
 // lock, creates the two top-level windows, performs the switches between them
 // and ends the program. Nothing below it creates a window of its own accord.
 
-#include "HandOverInbox.h"
-#include "WatchedDialogs.h"
-#include "WindowRoot.h"
-#include "frmGreekNumerologyResult.h"
-#include "frmMain.h"
+#include "app/HandOverInbox.h"
+#include "app/WatchedDialogs.h"
+#include "windows/common/WindowRoot.h"
+#include "windows/result/frmGreekNumerologyResult.h"
+#include "windows/main/frmMain.h"
 
 #include <QDate>
 #include <QPointer>

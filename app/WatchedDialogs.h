@@ -9,7 +9,7 @@
 // is answered. Once the program is ending, no new question opens: each is
 // taken as cancelled at once.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <functional>
 

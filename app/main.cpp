@@ -5,10 +5,10 @@
 // the Root made here; what is here concerns the process as a whole: its home
 // folder, a display that cannot be opened, and the signals that ask it to end.
 
-#include "CommandLine.h"
-#include "Identity.h"
-#include "Root.h"
-#include "SystemDialogs.h"
+#include "core/CommandLine.h"
+#include "core/Identity.h"
+#include "app/Root.h"
+#include "platform/SystemDialogs.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -12,7 +12,7 @@
 // program's top-level windows are children of the root window, so a
 // MapNotify for them reaches a client listening on the root.
 
-#include "XWait.h"
+#include "bench/XWait.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -22,7 +22,7 @@
 // windows are then children of the root window, their map events reach a
 // client listening on the root, and nothing but the program draws into them.
 
-#include "XWait.h"
+#include "bench/XWait.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

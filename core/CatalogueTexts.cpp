@@ -5,7 +5,7 @@
 // Plain printable ASCII throughout; a description of two paragraphs is joined
 // with a blank line (CR LF CR LF) when it is handed out.
 
-#include "CatalogueTexts.h"
+#include "core/CatalogueTexts.h"
 
 namespace modGreekNumerology::CatalogueTexts {
 

@@ -3,9 +3,9 @@
 
 // The catalogue tables: names, descriptions and interpretations.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
-#include "CatalogueTexts.h"
+#include "core/CatalogueTexts.h"
 
 namespace modGreekNumerology {
 

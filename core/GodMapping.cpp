@@ -3,7 +3,7 @@
 
 // Which gods a number stands for.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 namespace modGreekNumerology {
 

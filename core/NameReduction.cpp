@@ -3,7 +3,7 @@
 
 // Reduction of a birth date and a name to the Life Path and Destiny numbers.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <limits>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingFile.h"
+#include "core/ReadingFile.h"
 
-#include "modHelpText.h"
+#include "core/modHelpText.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingSummary.h"
+#include "core/ReadingSummary.h"
 
-#include "EntryCheck.h"
-#include "Identity.h"
+#include "core/EntryCheck.h"
+#include "core/Identity.h"
 
 #include <QFileInfo>
 

@@ -9,7 +9,7 @@
 // number, interpretation and every god of the number. windows/result's
 // ReadingPrintout sets it on pages.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <QDate>
 #include <QList>

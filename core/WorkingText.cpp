@@ -4,7 +4,7 @@
 // A reduction's working as one line of text, and as the pieces a line of
 // print or a tool tip may break between.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 
 // The reading state shared by the two windows.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 namespace modGreekNumerology {
 

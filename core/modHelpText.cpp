@@ -4,7 +4,7 @@
 // EncodeText / DecodeText live apart from the rest of modHelp so that the
 // saved-reading parser and its fuzz target can link them without widgets.
 
-#include "modHelpText.h"
+#include "core/modHelpText.h"
 
 namespace modHelp {
 

@@ -14,7 +14,7 @@
 //   that the running copy a path is handed to opens the very same file;
 // - after "--", any one non-empty argument is a file, dash or not.
 
-#include "CommandLine.h"
+#include "core/CommandLine.h"
 
 #include <QByteArrayView>
 #include <QDir>

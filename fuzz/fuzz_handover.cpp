@@ -16,7 +16,7 @@
 //   and encode() of it decodes to the same path, whole and in pieces;
 // - paths made from the input's bytes survive encode() -> decode() too.
 
-#include "HandOverRequest.h"
+#include "core/HandOverRequest.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

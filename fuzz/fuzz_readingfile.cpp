@@ -8,7 +8,7 @@
 // readings derived from the input's bytes must survive encode -> parse, with
 // or without the input appended as trailing lines.
 
-#include "ReadingFile.h"
+#include "core/ReadingFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

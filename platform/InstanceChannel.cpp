@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "InstanceChannel.h"
+#include "platform/InstanceChannel.h"
 
-#include "HandOverRequest.h"
-#include "PipeOwner.h"
-#include "UserFolders.h"
+#include "core/HandOverRequest.h"
+#include "platform/PipeOwner.h"
+#include "platform/UserFolders.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "InstanceLock.h"
+#include "platform/InstanceLock.h"
 
-#include "UserFolders.h"
+#include "platform/UserFolders.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SettingsStore.h"
+#include "platform/SettingsStore.h"
 
-#include "UserFolders.h"
-#include "modHelp.h"
+#include "platform/UserFolders.h"
+#include "platform/modHelp.h"
 
 #include <QDir>
 #include <QFile>

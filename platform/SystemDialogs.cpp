@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "SystemDialogs.h"
+#include "platform/SystemDialogs.h"
 
-#include "Identity.h"
+#include "core/Identity.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>

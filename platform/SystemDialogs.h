@@ -5,7 +5,7 @@
 
 // The system's own message boxes, file dialogs and print dialog.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 class SystemDialogs final : public Dialogs
 {

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Identity.h"
-#include "SettingsStore.h"
-#include "UpdateReminderRules.h"
-#include "modHelp.h"
+#include "core/Identity.h"
+#include "platform/SettingsStore.h"
+#include "core/UpdateReminderRules.h"
+#include "platform/modHelp.h"
 
 namespace modHelp {
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "UserFolders.h"
+#include "platform/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,7 @@
 #include <vector>
 #endif
 
-#include "Identity.h"
+#include "core/Identity.h"
 
 namespace {
 

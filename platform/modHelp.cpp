@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "modHelp.h"
+#include "platform/modHelp.h"
 
-#include "Identity.h"
+#include "core/Identity.h"
 #include <QDesktopServices>
 #include <QUrl>
 

@@ -7,8 +7,8 @@
 // settings store and saved readings, and the web page openers. EndProgram
 // belongs to the program's root, which owns the windows it unloads.
 
-#include "Dialogs.h"
-#include "modHelpText.h"
+#include "platform/Dialogs.h"
+#include "core/modHelpText.h"
 
 #include <QDate>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AnnouncingButton.h"
+#include "widgets/AnnouncingButton.h"
 
-#include "AccessibleFactory.h"
+#include "widgets/accessible/AccessibleFactory.h"
 
 #include <QAccessible>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "DevicePixels.h"
+#include "widgets/DevicePixels.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "DropDownList.h"
+#include "widgets/DropDownList.h"
 
-#include "AccessibleFactory.h"
-#include "Look.h"
+#include "widgets/accessible/AccessibleFactory.h"
+#include "widgets/Look.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "EnterPressesButton.h"
+#include "widgets/EnterPressesButton.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FocusRing.h"
+#include "widgets/FocusRing.h"
 
-#include "DevicePixels.h"
-#include "Look.h"
+#include "widgets/DevicePixels.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QMenu>

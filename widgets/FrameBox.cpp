@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FrameBox.h"
+#include "widgets/FrameBox.h"
 
-#include "AccessibleFactory.h"
-#include "DevicePixels.h"
+#include "widgets/accessible/AccessibleFactory.h"
+#include "widgets/DevicePixels.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Look.h"
+#include "widgets/Look.h"
 
-#include "FocusRing.h"
+#include "widgets/FocusRing.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -7,15 +7,15 @@
 // program's messages arrive as alerts, and the tabs of the print dialog's
 // options claim the focus only when they have it.
 
-#include "FakeDesktop.h"
-#include "TestRoot.h"
-#include "WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
-#include "AccessibleFactory.h"
-#include "Assets.h"
-#include "LinkLabel.h"
-#include "Visibility.h"
-#include "frmAbout.h"
+#include "widgets/accessible/AccessibleFactory.h"
+#include "assets/Assets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/accessible/Visibility.h"
+#include "windows/about/frmAbout.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

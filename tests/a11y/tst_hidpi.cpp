@@ -8,12 +8,12 @@
 // the keyboard focus is ringed so that it can be seen, and pictures and
 // pointers come from renderings large enough for the screen.
 
-#include "FakeDesktop.h"
-#include "TestRoot.h"
-#include "WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
-#include "LinkLabel.h"
-#include "frmAbout.h"
+#include "widgets/LinkLabel.h"
+#include "windows/about/frmAbout.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

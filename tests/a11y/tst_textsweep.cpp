@@ -14,11 +14,11 @@
 // or button, a link beneath another) is neither shown nor counted, after
 // start, after each list change, after a message box and after each switch.
 
-#include "FakeDesktop.h"
-#include "SystemDialogs.h"
-#include "TextBoundaries.h"
-#include "TestRoot.h"
-#include "WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "platform/SystemDialogs.h"
+#include "widgets/accessible/TextBoundaries.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

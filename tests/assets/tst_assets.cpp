@@ -5,7 +5,7 @@
 // list, the program icon and the two hand pointers, read back from the
 // resources exactly as the windows read them.
 
-#include "Assets.h"
+#include "assets/Assets.h"
 
 #include <QFile>
 #include <QImageReader>

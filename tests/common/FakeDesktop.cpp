@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "FakeDesktop.h"
+#include "tests/common/FakeDesktop.h"
 
-#include "Identity.h"
-#include "UserFolders.h"
+#include "core/Identity.h"
+#include "platform/UserFolders.h"
 
 #include <QDesktopServices>
 #include <QDir>

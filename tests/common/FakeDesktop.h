@@ -11,7 +11,7 @@
 // hands to the code it runs. The end of the program is recorded here by the
 // test root (TestRoot.h).
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 #include <QDate>
 #include <QList>

@@ -8,8 +8,8 @@
 // running test, and the end of the program is recorded there instead of
 // ending the test's event loop.
 
-#include "FakeDesktop.h"
-#include "Root.h"
+#include "tests/common/FakeDesktop.h"
+#include "app/Root.h"
 
 // Passes every question on to the FakeDesktop in force; with none, the
 // question counts as cancelled.

@@ -3,7 +3,7 @@
 
 // The god catalogue: names, descriptions and interpretation texts.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <QtTest>
 

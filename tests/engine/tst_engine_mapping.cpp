@@ -3,7 +3,7 @@
 
 // The number-to-gods mapping and the two god lists it fills.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 // Reduction of a name and a birth date to the Destiny and Life Path numbers,
 // and the working that shows how.
 
-#include "modGreekNumerology.h"
+#include "core/modGreekNumerology.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

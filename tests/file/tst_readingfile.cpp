@@ -4,7 +4,7 @@
 // The saved-reading format on its own: exact bytes, what the parser takes and
 // refuses, bounded reading of odd files, and saves that fail without harm.
 
-#include "ReadingFile.h"
+#include "core/ReadingFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,12 +6,12 @@
 // name was chosen; refused files, failed saves and cancelled dialogs change
 // nothing and show only their own message.
 
-#include "FakeDesktop.h"
-#include "TestRoot.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/TestRoot.h"
 
-#include "frmGreekNumerologyResult.h"
-#include "frmMain.h"
-#include "modGreekNumerology.h"
+#include "windows/result/frmGreekNumerologyResult.h"
+#include "windows/main/frmMain.h"
+#include "core/modGreekNumerology.h"
 
 #include <QApplication>
 #include <QComboBox>

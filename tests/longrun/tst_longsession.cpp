@@ -5,9 +5,9 @@
 // through every god on both sides and left with Back. Windows, objects and
 // memory must not pile up.
 
-#include "FakeDesktop.h"
-#include "TestRoot.h"
-#include "../windows/WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -12,10 +12,10 @@
 // Windows build, under Wine, leaves the files in PALLASTRO_PRINTOUT_DIR for
 // the same script to check afterwards (the printout_checked entry).
 
-#include "Identity.h"
-#include "ReadingPrintout.h"
-#include "ReadingSummary.h"
-#include "modGreekNumerology.h"
+#include "core/Identity.h"
+#include "windows/result/ReadingPrintout.h"
+#include "core/ReadingSummary.h"
+#include "core/modGreekNumerology.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,8 +6,8 @@
 // lock keeps it until a line arrives on its input (or the input closes), and
 // then returns from main as the program does, the lock going with its owner.
 
-#include "InstanceLock.h"
-#include "UserFolders.h"
+#include "platform/InstanceLock.h"
+#include "platform/UserFolders.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -4,13 +4,13 @@
 // The About window: its make-up, its links, and how it opens and closes over
 // the window that opened it.
 
-#include "Assets.h"
-#include "FakeDesktop.h"
-#include "KeyPress.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "assets/Assets.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/KeyPress.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "windows/about/frmAbout.h"
+#include "platform/modHelp.h"
 
 #include <QPushButton>
 #include <QtTest>

@@ -4,11 +4,11 @@
 // The command line and the channel through which a second copy hands a file
 // to the running one: what either accepts, and that nothing else gets through.
 
-#include "CommandLine.h"
-#include "HandOverRequest.h"
-#include "InstanceChannel.h"
-#include "PipeOwner.h"
-#include "ThrowawayUser.h"
+#include "core/CommandLine.h"
+#include "core/HandOverRequest.h"
+#include "platform/InstanceChannel.h"
+#include "platform/PipeOwner.h"
+#include "tests/shell/ThrowawayUser.h"
 
 #include <QtTest>
 

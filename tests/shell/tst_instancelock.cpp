@@ -5,9 +5,9 @@
 // folder of its own test; and the rule that only the user's own folder and
 // the user's own lock file count, checked as an ordinary user.
 
-#include "UserFolders.h"
-#include "InstanceLock.h"
-#include "ThrowawayUser.h"
+#include "platform/UserFolders.h"
+#include "platform/InstanceLock.h"
+#include "tests/shell/ThrowawayUser.h"
 
 #include <QtTest>
 

@@ -5,8 +5,8 @@
 // system, whatever style or colours were in place before, and the focus ring
 // from the first message box on.
 
-#include "FocusRing.h"
-#include "Look.h"
+#include "widgets/FocusRing.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QFontDatabase>

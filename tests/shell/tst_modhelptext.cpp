@@ -3,7 +3,7 @@
 
 // The text encoding shared by the settings store and saved readings.
 
-#include "modHelpText.h"
+#include "core/modHelpText.h"
 
 #include <QtTest>
 

@@ -4,8 +4,8 @@
 // The six page openers of a build with the default hosts: each hands the
 // desktop exactly its https address, every time it is called.
 
-#include "FakeDesktop.h"
-#include "modHelp.h"
+#include "tests/common/FakeDesktop.h"
+#include "platform/modHelp.h"
 
 #include <QtTest>
 

@@ -4,11 +4,11 @@
 // The per-user settings store: encoded Latin-1 keys and values in an INI file,
 // files that cannot be trusted, and files the program may not write.
 
-#include "FakeDesktop.h"
-#include "UserFolders.h"
-#include "SettingsStore.h"
-#include "ThrowawayUser.h"
-#include "modHelp.h"
+#include "tests/common/FakeDesktop.h"
+#include "platform/UserFolders.h"
+#include "platform/SettingsStore.h"
+#include "tests/shell/ThrowawayUser.h"
+#include "platform/modHelp.h"
 
 #include <QtTest>
 

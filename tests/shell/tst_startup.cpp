@@ -4,18 +4,18 @@
 // The program's root: the start-up sequence, the refusal of a second copy,
 // the switches between the two windows, and every way the program ends.
 
-#include "FakeDesktop.h"
-#include "UserFolders.h"
-#include "HandOverRequest.h"
-#include "Identity.h"
-#include "InstanceChannel.h"
-#include "InstanceLock.h"
-#include "LinkLabel.h"
-#include "Root.h"
-#include "SettingsStore.h"
-#include "frmGreekNumerologyResult.h"
-#include "frmMain.h"
-#include "modGreekNumerology.h"
+#include "tests/common/FakeDesktop.h"
+#include "platform/UserFolders.h"
+#include "core/HandOverRequest.h"
+#include "core/Identity.h"
+#include "platform/InstanceChannel.h"
+#include "platform/InstanceLock.h"
+#include "widgets/LinkLabel.h"
+#include "app/Root.h"
+#include "platform/SettingsStore.h"
+#include "windows/result/frmGreekNumerologyResult.h"
+#include "windows/main/frmMain.h"
+#include "core/modGreekNumerology.h"
 
 #include <QtTest>
 

@@ -3,14 +3,14 @@
 
 // The update reminder against a fixed clock and an isolated settings store.
 
-#include "FakeDesktop.h"
-#include "UserFolders.h"
-#include "SettingsStore.h"
-#include "SystemDialogs.h"
-#include "Identity.h"
-#include "ThrowawayUser.h"
-#include "UpdateReminderRules.h"
-#include "modHelp.h"
+#include "tests/common/FakeDesktop.h"
+#include "platform/UserFolders.h"
+#include "platform/SettingsStore.h"
+#include "platform/SystemDialogs.h"
+#include "core/Identity.h"
+#include "tests/shell/ThrowawayUser.h"
+#include "core/UpdateReminderRules.h"
+#include "platform/modHelp.h"
 
 #include <QtTest>
 

@@ -2,52 +2,51 @@
 # SPDX-FileCopyrightText: 2026 The Pallastro authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# Every quoted #include of the program's own code must name a header of its
-# own folder or of a layer below it:
+# Every quoted #include of the program's own code names its header from the
+# top of the tree, and that header lies in the including file's own layer or
+# in one below it:
 #   core, assets            (the bottom)
 #   platform -> core
 #   widgets  -> assets
-#   windows  -> widgets, platform, core, assets
+#   print    -> widgets, core, assets
+#   windows  -> print, widgets, platform, core, assets
 #   app      -> everything
-# A header that lies in no layer (Qt's, the system's) is not checked.
 # Usage: layers.sh SOURCE_DIR
 set -eu
 src=${1:?source folder}
 cd "$src"
 
+layers="core assets platform widgets print windows app"
 allowed() {
     case $1 in
         core) echo "core" ;;
         assets) echo "assets" ;;
         platform) echo "platform core" ;;
         widgets) echo "widgets assets" ;;
-        windows) echo "windows widgets platform core assets" ;;
-        app) echo "app windows widgets platform core assets" ;;
+        print) echo "print widgets core assets" ;;
+        windows) echo "windows print widgets platform core assets" ;;
+        app) echo "app $layers" ;;
     esac
 }
 
-# Which layer each header belongs to, indexed once; Identity.h is generated
-# from core's template.
-index=$(mktemp)
-trap 'rm -f "$index"' EXIT
-echo "Identity.h core" > "$index"
-for layer in core assets platform widgets windows app; do
-    find "$layer" -name '*.h' -exec basename {} \; | sed "s/\$/ $layer/" >> "$index"
-done
-layer_of() { awk -v name="$1" '$1 == name { print $2; exit }' "$index"; }
-
 bad=0
 checked=0
-for layer in core assets platform widgets windows app; do
+for layer in $layers; do
+    [ -d "$layer" ] || continue
     for file in $(find "$layer" -name '*.cpp' -o -name '*.h' -o -name '*.h.in'); do
         for header in $(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file"); do
-            name=$(basename "$header")
-            target=$(layer_of "$name")
-            [ -n "$target" ] || continue
+            case $header in *.moc) continue ;; esac
             checked=$((checked + 1))
+            # Identity.h is made from core's template in the build folder.
+            if [ ! -f "$header" ] && [ ! -f "$header.in" ]; then
+                echo "$file includes \"$header\", which is no path from the top of the tree"
+                bad=1
+                continue
+            fi
+            target=${header%%/*}
             case " $(allowed "$layer") " in
                 *" $target "*) ;;
-                *) echo "$file includes $name from $target, which lies above or beside $layer"; bad=1 ;;
+                *) echo "$file includes $header from $target, which lies above or beside $layer"; bad=1 ;;
             esac
         done
     done

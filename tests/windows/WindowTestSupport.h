@@ -6,10 +6,10 @@
 // What the window tests share: a main that never lets a native dialog in,
 // and helpers to find, reset and dispose of the two top-level windows.
 
-#include "frmGreekNumerologyResult.h"
-#include "frmMain.h"
-#include "Assets.h"
-#include "modGreekNumerology.h"
+#include "windows/result/frmGreekNumerologyResult.h"
+#include "windows/main/frmMain.h"
+#include "assets/Assets.h"
+#include "core/modGreekNumerology.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,13 +5,13 @@
 // start one, opening a saved reading, the keyboard order, the random front
 // label and how the window ends the program or hands over.
 
-#include "FakeDesktop.h"
-#include "KeyPress.h"
-#include "TestRoot.h"
-#include "WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/KeyPress.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
-#include "LinkLabel.h"
-#include "modHelp.h"
+#include "widgets/LinkLabel.h"
+#include "platform/modHelp.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -7,12 +7,12 @@
 // all when the dialog is cancelled), saving, the keyboard order and how the
 // window ends the program.
 
-#include "FakeDesktop.h"
-#include "KeyPress.h"
-#include "TestRoot.h"
-#include "WindowTestSupport.h"
+#include "tests/common/FakeDesktop.h"
+#include "tests/common/KeyPress.h"
+#include "tests/common/TestRoot.h"
+#include "tests/windows/WindowTestSupport.h"
 
-#include "ReadingFile.h"
+#include "core/ReadingFile.h"
 
 #include <QAccessible>
 #include <QAction>

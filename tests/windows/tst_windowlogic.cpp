@@ -4,8 +4,8 @@
 // The rules the windows follow that need no widget: the start-up draw of the
 // promotional label and the way a side's position is kept inside its list.
 
-#include "CoBrandDraw.h"
-#include "GodStepper.h"
+#include "core/CoBrandDraw.h"
+#include "core/GodStepper.h"
 
 #include <QtTest>
 

@@ -1,22 +1,22 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AccessibleFactory.h"
+#include "widgets/accessible/AccessibleFactory.h"
 
-#include "AccessibleContainer.h"
-#include "AccessibleDescriptionBox.h"
-#include "AccessibleLineEdit.h"
-#include "AccessibleLinkLabel.h"
-#include "AccessibleTabBar.h"
-#include "Announcer.h"
-#include "AnnouncerAccessible.h"
-#include "AnnouncingButton.h"
-#include "AnnouncingButtonAccessible.h"
-#include "DescriptionBox.h"
-#include "DropDownList.h"
-#include "DropDownListAccessible.h"
-#include "FrameBox.h"
-#include "LinkLabel.h"
+#include "widgets/accessible/AccessibleContainer.h"
+#include "widgets/accessible/AccessibleDescriptionBox.h"
+#include "widgets/accessible/AccessibleLineEdit.h"
+#include "widgets/accessible/AccessibleLinkLabel.h"
+#include "widgets/accessible/AccessibleTabBar.h"
+#include "widgets/Announcer.h"
+#include "widgets/accessible/AnnouncerAccessible.h"
+#include "widgets/AnnouncingButton.h"
+#include "widgets/accessible/AnnouncingButtonAccessible.h"
+#include "widgets/DescriptionBox.h"
+#include "widgets/DropDownList.h"
+#include "widgets/accessible/DropDownListAccessible.h"
+#include "widgets/FrameBox.h"
+#include "widgets/LinkLabel.h"
 
 #include <QComboBox>
 #include <QLineEdit>

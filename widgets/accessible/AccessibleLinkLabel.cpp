@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AccessibleLinkLabel.h"
+#include "widgets/accessible/AccessibleLinkLabel.h"
 
-#include "LinkLabel.h"
-#include "Visibility.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/accessible/Visibility.h"
 
 AccessibleLinkLabel::AccessibleLinkLabel(LinkLabel *label)
     : QAccessibleWidget(label, QAccessible::Link)

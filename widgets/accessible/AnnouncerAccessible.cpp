@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AnnouncerAccessible.h"
+#include "widgets/accessible/AnnouncerAccessible.h"
 
-#include "Announcer.h"
+#include "widgets/Announcer.h"
 
 #include <QWidget>
 

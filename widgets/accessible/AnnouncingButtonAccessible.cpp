@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "AnnouncingButtonAccessible.h"
+#include "widgets/accessible/AnnouncingButtonAccessible.h"
 
-#include "AnnouncingButton.h"
+#include "widgets/AnnouncingButton.h"
 
 AnnouncingButtonAccessible::AnnouncingButtonAccessible(AnnouncingButton *button)
     : AccessibleReadOnlyText(button, QAccessible::Button)

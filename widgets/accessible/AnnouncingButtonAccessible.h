@@ -16,7 +16,7 @@
 // with it. Qt 6.8's announcement event (QAccessibleAnnouncementEvent) makes
 // all of this unnecessary.
 
-#include "AccessibleReadOnlyText.h"
+#include "widgets/accessible/AccessibleReadOnlyText.h"
 
 class AnnouncingButton;
 

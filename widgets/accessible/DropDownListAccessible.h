@@ -13,7 +13,7 @@
 // the box's child only while it is open: closed, its entries are neither
 // shown nor to be found.
 
-#include "AccessibleReadOnlyText.h"
+#include "widgets/accessible/AccessibleReadOnlyText.h"
 
 class QComboBox;
 

@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmAbout.h"
+#include "windows/about/frmAbout.h"
 
-#include "Assets.h"
-#include "Centring.h"
-#include "Identity.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "Twips.h"
-#include "WindowKit.h"
-#include "modHelp.h"
+#include "assets/Assets.h"
+#include "widgets/Centring.h"
+#include "core/Identity.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
+#include "windows/common/WindowKit.h"
+#include "platform/modHelp.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "HelpMenus.h"
+#include "windows/common/HelpMenus.h"
 
-#include "frmAbout.h"
-#include "modHelp.h"
+#include "windows/about/frmAbout.h"
+#include "platform/modHelp.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Promotion.h"
+#include "windows/common/Promotion.h"
 
-#include "Identity.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "WindowKit.h"
-#include "modHelp.h"
+#include "core/Identity.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "windows/common/WindowKit.h"
+#include "platform/modHelp.h"
 
 #include <QGroupBox>
 

@@ -1,17 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "WindowKit.h"
+#include "windows/common/WindowKit.h"
 
-#include "AccessibleFactory.h"
-#include "Centring.h"
-#include "EnterPressesButton.h"
-#include "FocusRing.h"
-#include "FrameBox.h"
-#include "Identity.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "MenuStyle.h"
+#include "widgets/accessible/AccessibleFactory.h"
+#include "widgets/Centring.h"
+#include "widgets/EnterPressesButton.h"
+#include "widgets/FocusRing.h"
+#include "widgets/FrameBox.h"
+#include "core/Identity.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "widgets/MenuStyle.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

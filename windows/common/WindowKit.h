@@ -6,7 +6,7 @@
 // Small builders shared by the two top-level windows, so that both read as
 // their design tables do: one call per control, geometry straight from twips.
 
-#include "Assets.h"
+#include "assets/Assets.h"
 
 #include <QColor>
 #include <QCursor>

@@ -1,24 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmMain.h"
+#include "windows/main/frmMain.h"
 
-#include "CoBrandDraw.h"
-#include "DropDownList.h"
-#include "EntryCheck.h"
-#include "HelpMenus.h"
-#include "Promotion.h"
-#include "WindowKit.h"
-#include "WindowRoot.h"
-#include "Identity.h"
+#include "core/CoBrandDraw.h"
+#include "widgets/DropDownList.h"
+#include "core/EntryCheck.h"
+#include "windows/common/HelpMenus.h"
+#include "windows/common/Promotion.h"
+#include "windows/common/WindowKit.h"
+#include "windows/common/WindowRoot.h"
+#include "core/Identity.h"
 
-#include "Assets.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "Dialogs.h"
-#include "ReadingFile.h"
-#include "Twips.h"
-#include "modGreekNumerology.h"
+#include "assets/Assets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "platform/Dialogs.h"
+#include "core/ReadingFile.h"
+#include "widgets/Twips.h"
+#include "core/modGreekNumerology.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

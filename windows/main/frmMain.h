@@ -7,7 +7,7 @@
 // saved reading opened. Closing it by any way other than a switch to the
 // result window ends the program.
 
-#include "ReadingFile.h"
+#include "core/ReadingFile.h"
 
 #include <QMainWindow>
 

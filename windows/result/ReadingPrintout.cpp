@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadingPrintout.h"
+#include "windows/result/ReadingPrintout.h"
 
-#include "Assets.h"
-#include "Look.h"
+#include "assets/Assets.h"
+#include "widgets/Look.h"
 
 #include <QHash>
 #include <QPageLayout>

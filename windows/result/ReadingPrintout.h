@@ -10,7 +10,7 @@
 // m" at its foot, text stays text, and each god's block (portrait at the
 // left, name and description at the right) keeps to one page where it fits.
 
-#include "ReadingSummary.h"
+#include "core/ReadingSummary.h"
 
 class QPagedPaintDevice;
 class QPrinter;

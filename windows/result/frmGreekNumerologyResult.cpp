@@ -1,28 +1,28 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "frmGreekNumerologyResult.h"
+#include "windows/result/frmGreekNumerologyResult.h"
 
-#include "DescriptionBox.h"
-#include "GodStepper.h"
-#include "HelpMenus.h"
-#include "Promotion.h"
-#include "WindowKit.h"
-#include "WindowRoot.h"
-#include "Identity.h"
+#include "widgets/DescriptionBox.h"
+#include "core/GodStepper.h"
+#include "windows/common/HelpMenus.h"
+#include "windows/common/Promotion.h"
+#include "windows/common/WindowKit.h"
+#include "windows/common/WindowRoot.h"
+#include "core/Identity.h"
 
-#include "AnnouncingButton.h"
-#include "Announcer.h"
-#include "Assets.h"
-#include "LinkLabel.h"
-#include "Look.h"
-#include "Dialogs.h"
-#include "ReadingFile.h"
-#include "ReadingPrintout.h"
-#include "ReadingSummary.h"
-#include "Twips.h"
-#include "modGreekNumerology.h"
-#include "modHelp.h"
+#include "widgets/AnnouncingButton.h"
+#include "widgets/Announcer.h"
+#include "assets/Assets.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/Look.h"
+#include "platform/Dialogs.h"
+#include "core/ReadingFile.h"
+#include "windows/result/ReadingPrintout.h"
+#include "core/ReadingSummary.h"
+#include "widgets/Twips.h"
+#include "core/modGreekNumerology.h"
+#include "platform/modHelp.h"
 
 #include <QCloseEvent>
 #include <QDate>

@@ -7,7 +7,7 @@
 // showing its number, the number's interpretation and one of its gods at a
 // time. Closing it by any way other than Back ends the program.
 
-#include "AnnouncingButton.h"
+#include "widgets/AnnouncingButton.h"
 
 #include <QMainWindow>
 
