@@ -8,7 +8,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/SystemDialogs.h"
 #include "core/Identity.h"
-#include "tests/shell/ThrowawayUser.h"
+#include "tests/platform/ThrowawayUser.h"
 #include "core/UpdateReminderRules.h"
 #include "platform/modHelp.h"
 

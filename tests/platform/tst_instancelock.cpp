@@ -7,7 +7,7 @@
 
 #include "platform/UserFolders.h"
 #include "platform/InstanceLock.h"
-#include "tests/shell/ThrowawayUser.h"
+#include "tests/platform/ThrowawayUser.h"
 
 #include <QtTest>
 

@@ -7,7 +7,7 @@
 #include "tests/common/FakeDesktop.h"
 #include "platform/UserFolders.h"
 #include "platform/SettingsStore.h"
-#include "tests/shell/ThrowawayUser.h"
+#include "tests/platform/ThrowawayUser.h"
 #include "platform/modHelp.h"
 
 #include <QtTest>

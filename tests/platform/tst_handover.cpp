@@ -8,7 +8,7 @@
 #include "core/HandOverRequest.h"
 #include "platform/InstanceChannel.h"
 #include "platform/PipeOwner.h"
-#include "tests/shell/ThrowawayUser.h"
+#include "tests/platform/ThrowawayUser.h"
 
 #include <QtTest>
 

@@ -14,7 +14,7 @@
 Q_DECLARE_METATYPE(CoBrandDraw::Front)
 Q_DECLARE_METATYPE(GodStepper::Outcome)
 
-class TestWindowLogic : public QObject
+class TestCoBrandStepper : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private slots:
     void positionSettles();
 };
 
-void TestWindowLogic::roundsHalvesToEven_data()
+void TestCoBrandStepper::roundsHalvesToEven_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<int>("expected");
@@ -49,14 +49,14 @@ void TestWindowLogic::roundsHalvesToEven_data()
     QTest::newRow("4.8") << 4.8f << 5;
 }
 
-void TestWindowLogic::roundsHalvesToEven()
+void TestCoBrandStepper::roundsHalvesToEven()
 {
     QFETCH(float, value);
     QFETCH(int, expected);
     QCOMPARE(int(CoBrandDraw::roundHalfToEven(value)), expected);
 }
 
-void TestWindowLogic::drawBecomesOneToSeven_data()
+void TestCoBrandStepper::drawBecomesOneToSeven_data()
 {
     QTest::addColumn<float>("draw");
     QTest::addColumn<int>("expected");
@@ -71,14 +71,14 @@ void TestWindowLogic::drawBecomesOneToSeven_data()
     QTest::newRow("largest draw below 1") << std::nextafter(1.0f, 0.0f) << 7;
 }
 
-void TestWindowLogic::drawBecomesOneToSeven()
+void TestCoBrandStepper::drawBecomesOneToSeven()
 {
     QFETCH(float, draw);
     QFETCH(int, expected);
     QCOMPARE(int(CoBrandDraw::numberFromDraw(draw)), expected);
 }
 
-void TestWindowLogic::numberPicksFrontLabel_data()
+void TestCoBrandStepper::numberPicksFrontLabel_data()
 {
     QTest::addColumn<int>("number");
     QTest::addColumn<CoBrandDraw::Front>("front");
@@ -93,14 +93,14 @@ void TestWindowLogic::numberPicksFrontLabel_data()
     QTest::newRow("7") << 7 << F::Designed;
 }
 
-void TestWindowLogic::numberPicksFrontLabel()
+void TestCoBrandStepper::numberPicksFrontLabel()
 {
     QFETCH(int, number);
     QFETCH(CoBrandDraw::Front, front);
     QCOMPARE(CoBrandDraw::frontFor(qint16(number)), front);
 }
 
-void TestWindowLogic::positionSettles_data()
+void TestCoBrandStepper::positionSettles_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("count");
@@ -119,7 +119,7 @@ void TestWindowLogic::positionSettles_data()
     QTest::newRow("empty list, back") << -1 << 0 << O::FirstRecord << 0;
 }
 
-void TestWindowLogic::positionSettles()
+void TestCoBrandStepper::positionSettles()
 {
     QFETCH(int, position);
     QFETCH(int, count);
@@ -131,5 +131,5 @@ void TestWindowLogic::positionSettles()
     QCOMPARE(int(p), settled);
 }
 
-QTEST_GUILESS_MAIN(TestWindowLogic)
-#include "tst_windowlogic.moc"
+QTEST_GUILESS_MAIN(TestCoBrandStepper)
+#include "tst_cobrand_stepper.moc"
