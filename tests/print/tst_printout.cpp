@@ -13,7 +13,7 @@
 // the same script to check afterwards (the printout_checked entry).
 
 #include "core/Identity.h"
-#include "windows/result/ReadingPrintout.h"
+#include "print/ReadingPrintout.h"
 #include "core/ReadingSummary.h"
 #include "core/modGreekNumerology.h"
 

@@ -18,7 +18,7 @@
 #include "widgets/Look.h"
 #include "platform/Dialogs.h"
 #include "core/ReadingFile.h"
-#include "windows/result/ReadingPrintout.h"
+#include "print/ReadingPrintout.h"
 #include "core/ReadingSummary.h"
 #include "widgets/Twips.h"
 #include "core/modGreekNumerology.h"

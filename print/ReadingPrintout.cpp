@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "windows/result/ReadingPrintout.h"
+#include "print/ReadingPrintout.h"
 
 #include "assets/Assets.h"
 #include "widgets/Look.h"
