@@ -65,20 +65,13 @@ endif()
 add_custom_command(
     OUTPUT ${PALLASTRO_DIST_ZIP} ${PALLASTRO_SETUP}
     COMMAND ${CMAKE_COMMAND} -E env
+            FOLDER=${PALLASTRO_DIST_DIR} ZIP_FILE=${PALLASTRO_DIST_ZIP} SETUP=${PALLASTRO_SETUP}
+            PRODUCT=${PALLASTRO_NAME} VERSION=${PROJECT_VERSION} COMMIT=${source_commit}
+            ICON=${PALLASTRO_ICON_DIR}/pallastro.ico SCRIPT=${win64_dir}/pallastro.nsi
+            LICENCES=${licences_dir} SOURCE_DATE_EPOCH=${PALLASTRO_SOURCE_DATE_EPOCH}
             STRIP=${PALLASTRO_MINGW_STRIP} MAKENSIS=${PALLASTRO_MAKENSIS} ZIP_PROGRAM=${PALLASTRO_ZIP}
             PYTHON=${PALLASTRO_DEBIAN_PYTHON}
-            sh ${win64_dir}/dist.sh
-            --folder ${PALLASTRO_DIST_DIR}
-            --zip ${PALLASTRO_DIST_ZIP}
-            --setup ${PALLASTRO_SETUP}
-            --product ${PALLASTRO_NAME}
-            --version ${PROJECT_VERSION}
-            --icon ${PALLASTRO_ICON_DIR}/pallastro.ico
-            --script ${win64_dir}/pallastro.nsi
-            --licences ${licences_dir}
-            --date ${PALLASTRO_SOURCE_DATE_EPOCH}
-            --commit ${source_commit}
-            -- ${dist_files}
+            sh ${win64_dir}/dist.sh ${dist_files}
     DEPENDS pallastro ${win64_dir}/dist.sh ${win64_dir}/licences.py ${win64_dir}/notices ${win64_dir}/pallastro.nsi
             ${PALLASTRO_ICON_DIR}/pallastro.ico ${licences_dir}/components.json
     COMMENT "Laying out ${PALLASTRO_DIST_NAME}, its zip and its installer"
