@@ -5,19 +5,18 @@
 
     licences.py gather --dsc FILE --build-qt SCRIPT --own-licences DIR
                        --runtime DLL... --out DIR --archive FILE
-        Unpacks the Qt source package FILE (dpkg-source applies Debian's
-        patches and checks every file against the .dsc) and collects under
-        OUT/LICENSES Qt's licences, Debian's copyright file, the texts of the
-        third-party code in the shipped DLLs (as Qt's qt_attribution.json
-        files name it), the copyright files of the MinGW runtime's Debian
-        packages and Pallastro's own texts. What the notice says of them goes
-        into OUT/components.json; the source package, as one tar, to ARCHIVE.
+        Collects under OUT/LICENSES the licence texts of Qt and of the
+        third-party code in its shipped DLLs (from the Qt source package FILE,
+        unpacked and patched by dpkg-source), of the MinGW runtime (its Debian
+        packages' copyright files) and Pallastro's own; what the notice says
+        of them goes into OUT/components.json, the source package into the
+        tar ARCHIVE.
 
     licences.py notice --components FILE --product NAME --version X.Y.Z
                        --commit TEXT --out FILE --files NAME...
         Writes NOTICE.txt: what each program file NAME of the folder
-        (pallastro.exe, platforms/qwindows.dll) is, under which licence,
-        where its texts are, and where the Qt source is.
+        (platforms/qwindows.dll) is, under which licence, where its texts are,
+        and where the Qt source is.
 """
 
 import argparse
@@ -203,7 +202,7 @@ def qt_texts(src, licences):
 
 
 def qt_source_facts(src, package_files, build_qt):
-    changelog = os.path.join(src, "debian", "changelog")
+    changelog = Deb822(run("dpkg-parsechangelog", "-l", os.path.join(src, "debian", "changelog")))
     with open(os.path.join(src, "debian", "patches", "series"), encoding="utf-8") as f:
         patches = re.findall(r"^[ \t]*([^#\s]+)", f.read(), re.MULTILINE)
     with open(os.path.join(src, ".cmake.conf"), encoding="utf-8") as f:
@@ -211,10 +210,10 @@ def qt_source_facts(src, package_files, build_qt):
     if not upstream:
         fail("the Qt source does not say its version in .cmake.conf")
     return {
-        "package": run("dpkg-parsechangelog", "-l", changelog, "-S", "Source"),
-        "version": run("dpkg-parsechangelog", "-l", changelog, "-S", "Version"),
+        "package": changelog["Source"],
+        "version": changelog["Version"],
         "upstream": upstream.group(1),
-        "date": int(run("dpkg-parsechangelog", "-l", changelog, "-S", "Timestamp")),
+        "date": int(changelog["Timestamp"]),
         "files": [{"name": n, "sha256": d} for n, d in package_files],
         "dsc": package_files[0][0],
         "patches": patches,
