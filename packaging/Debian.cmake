@@ -29,22 +29,19 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${PALLASTRO_MAIN_HOST}/")
-# Dependencies are read off the shared libraries the binary really links,
-# by dpkg-shlibdeps, rather than listed by hand.
+# dpkg-shlibdeps reads the dependencies off the libraries the binary links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Folders the install makes on the way get the same mode on every machine,
-# whatever the umask of the one who builds.
+# Folders the install makes on the way get one mode, whatever the umask.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-# CPack dates every member of the package by SOURCE_DATE_EPOCH, which it
-# reads from its environment: cpack reads this file before it packs.
+# CPack dates every member of the package by SOURCE_DATE_EPOCH from its
+# environment, and reads this file before it packs.
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake
      CONTENT "set(ENV{SOURCE_DATE_EPOCH} ${PALLASTRO_SOURCE_DATE_EPOCH})\n")
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/CPackDate.cmake)
 
-# The package's program is stripped as Debian strips its own, of the
-# compilers' version notes (.comment) too; this runs after the strip of
-# install(TARGETS), whenever an install strips.
+# The program is stripped as Debian strips its own, of the compilers'
+# version notes (.comment) too, after the strip of install(TARGETS).
 install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
@@ -55,8 +52,8 @@ install(CODE "
 set(PALLASTRO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${PALLASTRO_EXECUTABLE})
 set(deb ${CMAKE_CURRENT_BINARY_DIR}/debian)
 
-# The changelog: this version's entry, dated like the release. The version
-# has no Debian revision, so the file is changelog.gz, not changelog.Debian.gz.
+# This version's entry, dated like the release. The version has no Debian
+# revision, so the file is changelog.gz, not changelog.Debian.gz.
 file(CONFIGURE OUTPUT ${deb}/changelog @ONLY CONTENT
 "@PALLASTRO_EXECUTABLE@ (@PROJECT_VERSION@) unstable; urgency=medium
 
@@ -67,14 +64,12 @@ file(CONFIGURE OUTPUT ${deb}/changelog @ONLY CONTENT
 execute_process(COMMAND gzip -9nkf ${deb}/changelog COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${deb}/changelog.gz DESTINATION ${PALLASTRO_DOC_DIR})
 
-# The copyright file says what the source tree says: it is made from the
-# tree's .reuse/dep5 and licence texts whenever the tree is installed.
+# The copyright file says what the tree's .reuse/dep5 and licence texts
+# say, made from them whenever the tree is installed.
 install(CODE "
     execute_process(COMMAND \"${PALLASTRO_DEBIAN_PYTHON}\" \"${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.py\"
-                            --root \"${PROJECT_SOURCE_DIR}\"
-                            --name \"${PALLASTRO_NAME}\"
-                            --contact \"${CPACK_PACKAGE_CONTACT}\"
-                            --source \"${CPACK_DEBIAN_PACKAGE_HOMEPAGE}\"
+                            --root \"${PROJECT_SOURCE_DIR}\" --name \"${PALLASTRO_NAME}\"
+                            --contact \"${CPACK_PACKAGE_CONTACT}\" --source \"${CPACK_DEBIAN_PACKAGE_HOMEPAGE}\"
                             \"${deb}/copyright\"
                     COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${deb}/copyright DESTINATION ${PALLASTRO_DOC_DIR})

@@ -1,16 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The Pallastro authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
-# The release of this version, worked out here and nowhere else: the version
-# is the project's, the date is SOURCE_DATE_EPOCH when the build is given
-# one, else the time of the last commit, so that two builds of one commit say
-# the same. A tree without its history (an unpacked source archive) is dated
-# by the time of configuring.
-#
-# Sets PALLASTRO_SOURCE_DATE_EPOCH, PALLASTRO_RELEASE_DATE (2026-12-07) and
-# PALLASTRO_RELEASE_DATE_RFC2822 (Mon, 07 Dec 2026 10:00:00 +0000), and
-# writes the epoch into the build folder's source-date-epoch, where the
-# Makefiles take it for the tools that read it while building (rcc, strip).
+# The release of this version: the project's version, dated by
+# SOURCE_DATE_EPOCH when the build is given one, else by the last commit, so
+# that two builds of one commit say the same (a tree without its history is
+# dated by the time of configuring). Sets PALLASTRO_SOURCE_DATE_EPOCH,
+# PALLASTRO_RELEASE_DATE (2026-12-07) and PALLASTRO_RELEASE_DATE_RFC2822
+# (Mon, 07 Dec 2026 10:00:00 +0000), and writes the epoch into the build
+# folder's source-date-epoch for the tools the Makefiles run (rcc, strip).
 
 # What changed in this release, for the changelog and the AppStream file.
 set(PALLASTRO_RELEASE_NOTE "First release.")

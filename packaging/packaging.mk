@@ -2,41 +2,35 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 #
 # Included by the top-level Makefile.
-#   make package        the Debian package, hardened and reproducible, in a
-#                       build folder of its own:
-#                       $(BUILD_PACKAGE)/pallastro_<version>_<arch>.deb
-#   make check-package  the same, then Debian's own checks on it: lintian,
-#                       and hardening-check on the packaged program
+#   make package        the Debian package, hardened and reproducible:
+#                       $(BUILD_PACKAGE)/pallastro_<version>_<arch>.deb; with
+#                       `make -C TREE package BUILD_PACKAGE=/some/folder`, that
+#                       of TREE, built there (two such builds give the same bytes)
+#   make check-package  the same, then lintian and hardening-check on it
 #   make bench          start-up time and memory, and the time each window
-#                       switch takes to paint, of Pallastro against a minimal
-#                       Qt Widgets program; BENCH_RUNS runs of each (at least 15),
-#                       every run kept in BENCH_RECORD
-#
-# `make -C TREE package BUILD_PACKAGE=/some/folder` builds the package of
-# TREE in that folder; two such builds of one commit give the same bytes.
+#                       switch takes to paint, against a minimal Qt Widgets
+#                       program: BENCH_RUNS runs of each (at least 15), every
+#                       run kept in BENCH_RECORD
 
 BENCH_RUNS   ?= 15
 BENCH_RECORD ?= $(BUILD)/bench
 
 .PHONY: package check-package bench
 
-# The tree this file belongs to, and the package's build folder, both
-# absolute: the compiler is told to write them as "." wherever a path would
-# end up in the program.
+# The tree this file belongs to and the package's build folder, absolute:
+# the compiler writes them as "." wherever a path ends up in the program.
 PACKAGE_SOURCE := $(patsubst %/,%,$(dir $(abspath $(lastword $(MAKEFILE_LIST))/..)))
 BUILD_PACKAGE  ?= build-package
 PACKAGE_BUILD   = $(abspath $(BUILD_PACKAGE))
 
-# Flags as Debian builds its own packages with, from dpkg-buildflags.
-# Debian 12's dpkg-buildflags knows neither stack-clash nor control-flow
-# protection (Debian 13's adds both under hardening=+all), so they are
-# added here the way it adds them on amd64.
+# The flags Debian builds its own packages with, from dpkg-buildflags, and
+# the stack-clash and control-flow protection that Debian 13's adds under
+# hardening=+all on amd64 but Debian 12's does not know.
 PACKAGE_OPTIONS   := hardening=+all reproducible=+all
 PACKAGE_HARDENING := -fstack-clash-protection -fcf-protection
 
-# CPack gives the members of the .deb archive the mode the umask leaves.
-# Every date in the package is the release's, which CMake works out
-# (packaging/Release.cmake); the resource compiler reads it while building.
+# CPack gives the members of the .deb the mode the umask leaves. Every date
+# is the release's (packaging/Release.cmake), which rcc reads while building.
 package: deps
 	umask 022 && cd $(PACKAGE_SOURCE) && \
 	export DEB_BUILD_MAINT_OPTIONS="$(PACKAGE_OPTIONS)" && \

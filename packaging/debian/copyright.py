@@ -33,11 +33,15 @@ COMMON_LICENCES = {
 }
 
 
+def files_paragraph(files, holders, licence):
+    return "Files: " + "\n ".join(files) + f"\nCopyright: {holders}\nLicense: {licence}"
+
+
 def licence_paragraph(licence, root):
     if licence in COMMON_LICENCES:
         name, grant = COMMON_LICENCES[licence]
-        body = (grant + "\n\nOn Debian systems, the complete text of this licence can be\n"
-                "found in \"/usr/share/common-licenses/" + name + "\".")
+        body = (f"{grant}\n\nOn Debian systems, the complete text of this licence can be\n"
+                f"found in \"/usr/share/common-licenses/{name}\".")
     else:
         with open(os.path.join(root, "LICENSES", licence + ".txt"), encoding="utf-8") as text:
             body = text.read().strip("\n")
@@ -59,24 +63,14 @@ def main():
     # others follow, since in DEP-5 the last paragraph that matches counts.
     others = [p for p in tree.all_files_paragraphs() if p.license.synopsis != whole]
 
-    out = ["Format: " + tree.header.format,
-           "Upstream-Name: " + args.name,
-           "Upstream-Contact: " + args.contact,
-           "Source: " + args.source,
-           "",
-           "Files: *",
-           "Copyright: " + tree.header.copyright,
-           "License: " + whole]
-    for paragraph in others:
-        out += ["",
-                "Files: " + "\n ".join(paragraph.files),
-                "Copyright: " + paragraph.copyright,
-                "License: " + paragraph.license.synopsis]
-    for licence in sorted({whole} | {p.license.synopsis for p in others}):
-        out += ["", licence_paragraph(licence, args.root)]
-
+    out = [f"Format: {tree.header.format}\nUpstream-Name: {args.name}\n"
+           f"Upstream-Contact: {args.contact}\nSource: {args.source}",
+           files_paragraph(["*"], tree.header.copyright, whole)]
+    out += [files_paragraph(p.files, p.copyright, p.license.synopsis) for p in others]
+    out += [licence_paragraph(licence, args.root)
+            for licence in sorted({whole} | {p.license.synopsis for p in others})]
     with open(args.output, "w", encoding="utf-8") as output:
-        output.write("\n".join(out) + "\n")
+        output.write("\n\n".join(out) + "\n")
 
 
 if __name__ == "__main__":

@@ -16,28 +16,23 @@ set(PALLASTRO_SETUP "${CMAKE_BINARY_DIR}/${PALLASTRO_NAME}-${PROJECT_VERSION}-se
 # packages as one archive (build-qt.sh keeps it, or fetches it again).
 set(PALLASTRO_QT_SOURCE "" CACHE PATH
     "Folder holding the Qt source package (.dsc and tarballs); build-qt.sh --source when empty")
-set(PALLASTRO_QT_SOURCE_DIR "${PALLASTRO_QT_SOURCE}")
-if(NOT PALLASTRO_QT_SOURCE_DIR)
+set(qt_source "${PALLASTRO_QT_SOURCE}")
+if(NOT qt_source)
     execute_process(COMMAND sh ${CMAKE_CURRENT_LIST_DIR}/build-qt.sh --source
-                    OUTPUT_VARIABLE PALLASTRO_QT_SOURCE_DIR OUTPUT_STRIP_TRAILING_WHITESPACE
-                    RESULT_VARIABLE qt_source_result)
-    if(NOT qt_source_result EQUAL 0)
-        message(FATAL_ERROR "build-qt.sh --source could not provide the Qt source package")
-    endif()
+                    OUTPUT_VARIABLE qt_source OUTPUT_STRIP_TRAILING_WHITESPACE
+                    COMMAND_ERROR_IS_FATAL ANY)
 endif()
-file(GLOB PALLASTRO_QT_DSC "${PALLASTRO_QT_SOURCE_DIR}/*.dsc")
+file(GLOB PALLASTRO_QT_DSC "${qt_source}/*.dsc")
 list(LENGTH PALLASTRO_QT_DSC qt_dsc_count)
 if(NOT qt_dsc_count EQUAL 1)
-    message(FATAL_ERROR "Expected one .dsc in ${PALLASTRO_QT_SOURCE_DIR}, found: ${PALLASTRO_QT_DSC}")
+    message(FATAL_ERROR "Expected one .dsc in ${qt_source}, found: ${PALLASTRO_QT_DSC}")
 endif()
 get_filename_component(qt_source_name "${PALLASTRO_QT_DSC}" NAME_WLE)
 set(PALLASTRO_QT_SOURCE_ARCHIVE "${CMAKE_BINARY_DIR}/${qt_source_name}-source.tar")
 
-set(PALLASTRO_QT_BIN_DIR "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
-
 # The compiler knows where its own runtime lives; no path is written down.
 set(PALLASTRO_MINGW_RUNTIME_DLLS)
-set(PALLASTRO_MINGW_RUNTIME_DIRS)
+set(runtime_dirs)
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
                     OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -47,22 +42,22 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     get_filename_component(found "${found}" REALPATH)
     get_filename_component(folder "${found}" DIRECTORY)
     list(APPEND PALLASTRO_MINGW_RUNTIME_DLLS "${found}")
-    list(APPEND PALLASTRO_MINGW_RUNTIME_DIRS "${folder}")
+    list(APPEND runtime_dirs "${folder}")
 endforeach()
-list(REMOVE_DUPLICATES PALLASTRO_MINGW_RUNTIME_DIRS)
+list(REMOVE_DUPLICATES runtime_dirs)
 
 # Test executables run through the emulator (tests/wine/wine-run.sh when
 # cross-building here); it is told, before the program, where the DLLs are.
 # Colons, not semicolons: the list is one argument.
 if(CMAKE_CROSSCOMPILING AND CMAKE_CROSSCOMPILING_EMULATOR)
-    list(JOIN PALLASTRO_MINGW_RUNTIME_DIRS ":" runtime_dirs)
-    set(CMAKE_CROSSCOMPILING_EMULATOR
-        ${CMAKE_CROSSCOMPILING_EMULATOR} --dlls "${PALLASTRO_QT_BIN_DIR}:${runtime_dirs}" --)
+    list(JOIN runtime_dirs ":" runtime_dirs)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CROSSCOMPILING_EMULATOR}
+        --dlls "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}:${runtime_dirs}" --)
 endif()
 
 # Nothing of where or when it was built goes into what is shipped: the file
 # names the compiler writes into the code lose the build's folders, and the
-# linker leaves the PE time stamp at zero (strip then writes the last commit's
+# linker leaves the PE time stamp at zero (strip then writes the release's
 # date; see dist.sh).
 add_compile_options(
     "$<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>"

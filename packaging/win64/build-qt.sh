@@ -4,32 +4,25 @@
 #
 # Builds the small Qt for Windows that Pallastro's Windows build links
 # against, from Debian's own qt6-base source package, and prints its prefix.
+# It is cached outside the work tree, keyed by the Qt source version, the
+# configure options, the toolchain file and the compiler, so each machine
+# builds it once (about half an hour on two cores), from nothing but
+# Debian's archive as the machine's apt reaches it.
 #
-# The result is cached outside the work tree, keyed by the Qt source version,
-# the configure options, this toolchain and the compiler, so each machine
-# builds it once (about half an hour on two cores). Nothing but Debian's
-# package archive, as the machine's apt is set up to reach it, is used.
-#
-#   packaging/win64/build-qt.sh            build if needed, print the prefix
-#   packaging/win64/build-qt.sh --source   print the folder holding the Qt
-#                                            source package (.dsc and tarballs),
-#                                            fetching it if it is not there
-#   packaging/win64/build-qt.sh --options  print the configure options
-#   PALLASTRO_CACHE=/some/folder ...         cache somewhere else
+#   build-qt.sh            build if needed, print the prefix
+#   build-qt.sh --source   print the folder of the Qt source package (.dsc
+#                          and tarballs), fetching it if it is not there
+#   build-qt.sh --options  print the configure options
+#   PALLASTRO_CACHE=/some/folder build-qt.sh ...   cache somewhere else
 set -eu
 
-mode=prefix
 case ${1:-} in
-    "") ;;
-    --source) mode=source ;;
-    --options) mode=options ;;
+    "" | --source | --options) mode=${1:---prefix} ;;
     *) echo "usage: build-qt.sh [--source | --options]" >&2; exit 2 ;;
 esac
-
 here=$(cd "$(dirname "$0")" && pwd)
 toolchain="$here/mingw64.toolchain.cmake"
 cache=${PALLASTRO_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/pallastro}
-jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
 log() { echo "build-qt: $*" >&2; }
 
 # Only what the program and its tests use: Core, Gui, Widgets, Print
@@ -76,11 +69,10 @@ options="
 "
 
 # The licence notice of the Windows packages names them.
-if [ "$mode" = options ]; then
+if [ "$mode" = --options ]; then
     printf '%s\n' "$options" | sed '/^$/d'
     exit 0
 fi
-
 mkdir -p "$cache"
 cache=$(cd "$cache" && pwd)
 
@@ -89,18 +81,14 @@ cache=$(cd "$cache" && pwd)
 apt="$cache/apt"
 mkdir -p "$apt/sources.list.d" "$apt/lists/partial"
 for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] || continue
-    grep -q 'debian' "$f" || continue
-    sed 's/^Types:.*/Types: deb-src/' "$f"
+    if grep -qs debian "$f"; then sed 's/^Types:.*/Types: deb-src/' "$f"; fi
 done > "$apt/sources.list.d/debian-src.sources"
 if [ ! -s "$apt/sources.list.d/debian-src.sources" ] && [ -f /etc/apt/sources.list ]; then
     grep -E '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > "$apt/sources.list.d/debian-src.list"
     rm -f "$apt/sources.list.d/debian-src.sources"
 fi
-set -- -o Dir::Etc::sourcelist=/dev/null \
-       -o Dir::Etc::sourceparts="$apt/sources.list.d" \
-       -o Dir::State::Lists="$apt/lists" \
-       -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+set -- -o Dir::Etc::sourcelist=/dev/null -o Dir::Etc::sourceparts="$apt/sources.list.d" \
+       -o Dir::State::Lists="$apt/lists" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
 # apt's download user cannot write into a root-owned cache folder.
 [ "$(id -u)" != 0 ] || set -- "$@" -o APT::Sandbox::User=root
 if [ -z "$(ls "$apt/lists" | grep -v partial || true)" ] || [ -n "${PALLASTRO_APT_REFRESH:-}" ]; then
@@ -110,28 +98,26 @@ fi
 version=$(apt-cache "$@" showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' | sort -V | tail -n 1)
 [ -n "$version" ] || { log "no qt6-base source package known to apt"; exit 1; }
 
-# The source package as fetched, kept for as long as the Qt built from it: the
-# Windows packages are shipped with it beside them.
+# The source package as fetched, kept for as long as the Qt built from it:
+# the Windows packages are shipped with it beside them. keep_source FOLDER
+# copies the .dsc in FOLDER and the files it lists there, unless they are
+# there already. The source has a lock of its own, so that it is fetched in
+# a minute even while a Qt build holds the build lock.
 source_dir="$cache/source/qt6-base_$version"
-# keep_source FOLDER: copies the .dsc in FOLDER and the files it lists into
-# source_dir, unless they are there already.
 keep_source() {
     [ ! -f "$source_dir/.complete" ] || return 0
     dsc=$(find "$1" -maxdepth 1 -name 'qt6-base_*.dsc' | head -n 1)
     [ -n "$dsc" ] || { log "no .dsc in $1"; return 1; }
     rm -rf "$source_dir.new"
     mkdir -p "$source_dir.new"
-    cp -p "$dsc" "$source_dir.new/"
-    for f in $(sed -n '/^Files:/,/^[^ ]/s/^ [0-9a-f]\{32\} [0-9]* //p' "$dsc"); do
-        cp -p "$1/$f" "$source_dir.new/"
+    for f in "$dsc" $(sed -n '/^Files:/,/^[^ ]/s/^ [0-9a-f]\{32\} [0-9]* //p' "$dsc"); do
+        cp -p "$1/${f##*/}" "$source_dir.new/"
     done
     touch "$source_dir.new/.complete"
     rm -rf "$source_dir"
     mv "$source_dir.new" "$source_dir"
 }
-if [ "$mode" = source ]; then
-    # A lock of its own: the source is fetched in a minute even while a Qt
-    # build holds the build lock.
+if [ "$mode" = --source ]; then
     exec 8>"$cache/.source.lock"
     flock 8
     if [ ! -f "$source_dir/.complete" ]; then
@@ -155,14 +141,8 @@ reproducible_flags="-ffile-prefix-map=@WORK@=/usr/src/qt6-base-win64"
 key=$( { echo "$version"; echo "$options"; echo "$reproducible_flags"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version | head -n 1; } \
        | sha256sum | cut -c1-12)
 prefix="$cache/qt-$version-win64-$key"
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
 # One build at a time per cache; a second caller waits and then finds it.
-exec 9>"$cache/.build-qt.lock"
-flock 9
+[ -f "$prefix/.complete" ] || { exec 9>"$cache/.build-qt.lock"; flock 9; }
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
@@ -180,20 +160,15 @@ src=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 
 SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$src/debian/changelog" -STimestamp)
 export SOURCE_DATE_EPOCH
 flags=$(printf '%s' "$reproducible_flags" | sed "s|@WORK@|$work|g")
-
+# step LOG COMMAND...: runs COMMAND into LOG, and shows the end of LOG if it fails.
+step() { log_file=$1; shift; "$@" >"$log_file" 2>&1 || { tail -n 40 "$log_file" >&2; exit 1; }; }
 # shellcheck disable=SC2086
-cmake -S "$src" -B "$work/build" -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-      -DCMAKE_INSTALL_PREFIX="$prefix" \
-      -DQT_HOST_PATH=/usr \
-      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-      "-DCMAKE_C_FLAGS=$flags" "-DCMAKE_CXX_FLAGS=$flags" \
-      $options >"$work/configure.log" 2>&1 \
-    || { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build" --parallel "$jobs" >"$work/build.log" 2>&1 \
-    || { tail -n 40 "$work/build.log" >&2; exit 1; }
-cmake --install "$work/build" >"$work/install.log" 2>&1 \
-    || { tail -n 40 "$work/install.log" >&2; exit 1; }
+step "$work/configure.log" cmake -S "$src" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    "-DCMAKE_C_FLAGS=$flags" "-DCMAKE_CXX_FLAGS=$flags" $options
+step "$work/build.log" cmake --build "$work/build" --parallel "${JOBS:-$(nproc 2>/dev/null || echo 2)}"
+step "$work/install.log" cmake --install "$work/build"
 
 echo "$version" > "$prefix/.complete"
 rm -rf "$work"

@@ -1,16 +1,12 @@
 ; SPDX-FileCopyrightText: 2026 The Pallastro authors
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ;
-; The Pallastro installer: a per-user install that needs no administrator,
-; into the user's own programs folder, with a Start-menu entry, an entry in
-; the user's list of installed programs and, for that user alone, the file
-; type of saved readings, which Explorer then opens with the program. The
-; uninstaller removes what was installed and nothing else, so readings a user
-; kept there stay, and another program's claim on the extension too.
-;
-; Built by packaging/win64/dist.sh, which passes PRODUCT (the program's
-; name, set once in CMake), VERSION, OUTFILE, ICON, SIZE_KB, FILES (the
-; list of files, written from the deploy folder) and LICENSE (the GPL's text).
+; The Pallastro installer: per user, with no administrator, into the user's
+; own programs folder, with a Start-menu entry, an entry in the user's list of
+; installed programs and, for that user alone, the file type of saved
+; readings. The uninstaller removes what was installed and nothing else.
+; dist.sh passes PRODUCT, VERSION, OUTFILE, ICON, SIZE_KB, LEGAL_COPYRIGHT,
+; FILES (the list of files, written from the deploy folder) and LICENSE.
 
 Target amd64-unicode
 ManifestDPIAware true

@@ -8,15 +8,10 @@
 #                       Pallastro-<version>-setup.exe
 #   make test-windows   the same with the tests, which then run under Wine
 #   make reproducible   the .deb, the zip and the installer built twice by
-#                       reprotest, from a fresh clone of the current commit,
-#                       the second time with everything varied that it can
-#                       vary here, and compared (diffoscope on a difference)
-#
-# Both leave SHA256SUMS beside the zip and the installer: their checksums,
-# the Qt source archive's, and the .deb's when `make package` has built one.
-#
-# The Qt it links is built from Debian's Qt source by build-qt.sh, once per
-# machine (about half an hour), and cached outside the work tree.
+#                       reprotest and compared
+# The first two leave SHA256SUMS beside the packages. The Qt they link is
+# built from Debian's Qt source by build-qt.sh, once per machine (about half
+# an hour), and cached outside the work tree.
 
 WINDOWS_BUILD ?= build-windows
 
@@ -65,27 +60,21 @@ windows: windows-configure
 	$(windows-build) --target windows-dist
 	$(windows-checksums)
 
-test-windows: windows-configure
+test-windows: windows
 	$(windows-build)
-	$(windows-build) --target windows-dist
-	$(windows-checksums)
 	tests/wine/run-suites.sh $(WINDOWS_BUILD) -j $(JOBS)
 
-# Not part of CI: it builds everything twice. reprotest builds a fresh clone
-# of the current commit twice, the second time varying all it can vary here:
-# the build path, the time (faketime), the time zone, the locale (an Estonian
-# one, from locales-all), the umask, the order of directory entries
-# (disorderfs), HOME, the host and domain names, the kernel and the CPUs the
-# build sees, address-space randomisation, PATH and the environment. Not the
-# user: reprotest mounts disorderfs as that user, and FUSE is root's alone on
-# the machines this was made on. Both builds take the cached Qt for Windows
-# (PALLASTRO_CACHE, as HOME changes), built beforehand. Nor the time when the
-# Windows part is built: under Debian 12's libfaketime, Perl's utime(undef)
-# fails (EINVAL), and dpkg-source calls it to unpack the Qt source; with
-# FAKE_UTIME it works, but the dates dist.sh sets move by the offset
-# faked. REPRODUCIBLE_PARTS=deb varies the time. REPRODUCIBLE_PARTS
-# picks among deb and windows; REPRODUCIBLE_OUT keeps both builds' packages
-# and diffoscope's report of any difference.
+# Not part of CI: reprotest builds a fresh clone of the current commit twice,
+# the second time varying all it can here (the build path, the time, the time
+# zone, an Estonian locale from locales-all, the umask, the order of folder
+# entries by disorderfs, HOME, the host and domain names, the kernel and CPUs
+# seen, address-space randomisation, PATH and the environment), both times on
+# the cached Qt for Windows (PALLASTRO_CACHE, as HOME changes). Not the user:
+# reprotest mounts disorderfs as that user, and FUSE is root's alone on the
+# machines this was made on. Nor the time when the Windows part is built:
+# under Debian 12's libfaketime, dpkg-source cannot unpack the Qt source.
+# REPRODUCIBLE_PARTS picks among deb and windows; REPRODUCIBLE_OUT keeps both
+# builds' packages and diffoscope's report of any difference.
 REPRODUCIBLE_PARTS    ?= deb windows
 REPRODUCIBLE_OUT      ?= build-reproducible
 REPRODUCIBLE_PACKAGES := git reprotest diffoscope-minimal disorderfs faketime locales-all
