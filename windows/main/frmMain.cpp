@@ -6,8 +6,6 @@
 #include "core/CoBrandDraw.h"
 #include "widgets/DropDownList.h"
 #include "core/EntryCheck.h"
-#include "windows/common/HelpMenus.h"
-#include "windows/common/Promotion.h"
 #include "windows/common/WindowKit.h"
 #include "windows/common/WindowRoot.h"
 #include "core/Identity.h"
@@ -20,20 +18,16 @@
 #include "widgets/Twips.h"
 #include "core/modGreekNumerology.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 
 using WindowKit::label;
-using WindowKit::linkLabel;
 
 namespace {
-
 
 DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geometry)
 {
@@ -47,17 +41,9 @@ DropDownList *dropDownList(QWidget *parent, const char *name, const QRect &geome
 } // namespace
 
 frmMain::frmMain(WindowRoot &root, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent)
-    , m_root(root)
-    , m_dialogs(dialogs)
+    : TopLevelWindow(root, dialogs, "frmMain", Twips::size(7320, 4605), false, parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    WindowKit::setUpTopLevel(this, Twips::size(7320, 4605), false);
-    buildControls();
-    buildMenus();
-    WindowKit::finishTopLevel(this);
-    connectCommands();
-    Form_Load();
+    load({"mnuSep1", {"mnuSep2", "mnuSep3", QStringLiteral("&Make Money Online")}});
     txtName->setFocus();
 }
 
@@ -67,12 +53,9 @@ void frmMain::buildControls()
     const QCursor colourHand = Assets::handCursor(Assets::Hand::SixteenColour);
     const QCursor monoHand = Assets::handCursor(Assets::Hand::Monochrome);
 
-    const Promotion::Panel promotion = Promotion::panel(
-        form, {Twips::rect(68, 3720, 7185, 855), Twips::rect(120, 165, 6945, 615), Twips::rect(120, 160, 6945, 615),
-               colourHand, monoHand, true});
-    fraFullBrand = promotion.fraFullBrand;
-    lblFullBrand = promotion.lblFullBrand;
-    lblCobrand = promotion.lblCobrand;
+    buildPromotion({Twips::rect(68, 3720, 7185, 855), Twips::rect(120, 165, 6945, 615),
+                    Twips::rect(120, 160, 6945, 615), colourHand, monoHand, true},
+                   Twips::rect(525, 0, 6270, 465), monoHand);
 
     cmdOpen = WindowKit::button(form, "cmdOpen", QStringLiteral("&Open Previously Saved Reading"),
                                 Look::font(9.75, true), Twips::rect(1178, 1320, 4965, 375));
@@ -107,8 +90,6 @@ void frmMain::buildControls()
                    Look::font(8.25, true), Look::Cyan, Twips::rect(353, 600, 6615, 435), true);
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    Label61 = Promotion::banner(form, Twips::rect(525, 0, 6270, 465), monoHand);
-
     nameForAssistiveTechnology();
 
     WindowKit::stackFrontToBack({txtName, cboMonth, cboDate, cboYear, cmdProceed, Label2[0], Label1});
@@ -133,33 +114,10 @@ void frmMain::nameForAssistiveTechnology()
         static_cast<DropDownList *>(list)->setPurpose(birthDay + QLatin1String(part));
 }
 
-void frmMain::buildMenus()
+void frmMain::buildFileMenu()
 {
-    QMenuBar *bar = menuBar();
-
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuProceed = mnuFile->addAction(QStringLiteral("&Get My Greek Numerology Reading"));
-    mnuSep1 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-
-    const HelpMenus::Menus help = HelpMenus::build(
-        this, {"mnuSep2", "mnuSep3", QStringLiteral("&Make Money Online")});
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuSep2 = help.separatorBeforeUpdate;
-    mnuUpdate = help.mnuUpdate;
-    mnuSep3 = help.separatorBeforeAbout;
-    mnuAbout = help.mnuAbout;
-    mnuDonate = help.mnuDonate;
-    mnuMakeMoney = help.mnuMakeMoney;
-
-    const std::pair<QAction *, const char *> names[] = {
-        {mnuProceed, "mnuProceed"}, {mnuSep1, "mnuSep1"}, {mnuExit, "mnuExit"},
-    };
-    for (const auto &[action, name] : names)
-        action->setObjectName(QLatin1String(name));
+    mnuProceed->setObjectName(QStringLiteral("mnuProceed"));
 }
 
 void frmMain::connectCommands()
@@ -167,8 +125,6 @@ void frmMain::connectCommands()
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
     connect(mnuProceed, &QAction::triggered, this, &frmMain::mnuProceed_Click);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    // The promotion links and the Help and Donate menus wire themselves.
 }
 
 void frmMain::Form_Load()
@@ -285,19 +241,4 @@ bool frmMain::OpenReading(const QString &path)
     modGreekNumerology::ForgetReadingDetails();
     m_root.ShowResult(*this);
     return true;
-}
-
-void frmMain::mnuExit_Click() { close(); }
-
-void frmMain::Form_Unload()
-{
-    // The root tells a switch from a close by the user, which ends the program.
-    m_root.Unloaded(*this);
-}
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    // A close is never refused.
-    event->accept();
-    Form_Unload();
 }

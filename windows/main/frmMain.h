@@ -8,23 +8,16 @@
 // result window ends the program.
 
 #include "core/ReadingFile.h"
-
-#include <QMainWindow>
+#include "windows/common/TopLevelWindow.h"
 
 #include <optional>
 
-class LinkLabel;
-class Dialogs;
-class WindowRoot;
-class QAction;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
-class frmMain : public QMainWindow
+class frmMain final : public TopLevelWindow
 {
     Q_OBJECT
 public:
@@ -38,9 +31,6 @@ public:
     qint16 intCoBrandRandomNumber = 0;
 
     // Controls.
-    QGroupBox *fraFullBrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
     QPushButton *cmdOpen = nullptr;
     QGroupBox *fraDetails = nullptr;
     QLineEdit *txtName = nullptr;
@@ -51,26 +41,12 @@ public:
     QLabel *Label2[1] = {};
     QLabel *Label1 = nullptr;
     QLabel *Label3 = nullptr;
-    LinkLabel *Label61 = nullptr;
 
     // Menus.
-    QMenu *mnuFile = nullptr;
     QAction *mnuProceed = nullptr;
-    QAction *mnuSep1 = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuOnline = nullptr;
-    QAction *mnuVisit = nullptr;
-    QAction *mnuSep2 = nullptr;
-    QAction *mnuUpdate = nullptr;
-    QAction *mnuSep3 = nullptr;
-    QAction *mnuAbout = nullptr;
-    QAction *mnuDonate = nullptr;
-    QAction *mnuMakeMoney = nullptr;
 
     // Handlers.
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
     void cmdProceed_Click();
     void mnuProceed_Click();
     void cmdOpen_Click();
@@ -82,19 +58,13 @@ public:
     // name does not end in "grn", or whose content is no reading.
     static std::optional<ReadingFile::Reading> ReadingFrom(const QString &path);
     static QString refusedFileText();
-    void mnuExit_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildControls();
+    void buildControls() override;
     void nameForAssistiveTechnology();
-    void buildMenus();
-    void connectCommands();
+    void buildFileMenu() override;
+    void connectCommands() override;
 
     bool ValidateEntry();
     void RunReading();
-    WindowRoot &m_root;
-    Dialogs &m_dialogs;
 };

@@ -5,8 +5,6 @@
 
 #include "widgets/DescriptionBox.h"
 #include "core/GodStepper.h"
-#include "windows/common/HelpMenus.h"
-#include "windows/common/Promotion.h"
 #include "windows/common/WindowKit.h"
 #include "windows/common/WindowRoot.h"
 #include "core/Identity.h"
@@ -24,13 +22,11 @@
 #include "core/modGreekNumerology.h"
 #include "platform/modHelp.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -122,18 +118,10 @@ void frmGreekNumerologyResult::showError(const QString &text)
 }
 
 frmGreekNumerologyResult::frmGreekNumerologyResult(WindowRoot &root, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent)
-    , m_root(root)
-    , m_dialogs(dialogs)
+    : TopLevelWindow(root, dialogs, "frmGreekNumerologyResult", Twips::size(9225, 5865), true, parent)
     , m_announcer(new Announcer(this))
 {
-    setObjectName(QStringLiteral("frmGreekNumerologyResult"));
-    WindowKit::setUpTopLevel(this, Twips::size(9225, 5865), true);
-    buildControls();
-    buildMenus();
-    WindowKit::finishTopLevel(this);
-    connectCommands();
-    Form_Load();
+    load({"mnuFileSep1", {"mnuHelpSep1", "mnuHelpSep2", QStringLiteral("Make Money &Online")}});
     cmdBack->setFocus();
 }
 
@@ -146,12 +134,9 @@ void frmGreekNumerologyResult::buildControls()
     cmdSave = WindowKit::button(form, "cmdSave", QStringLiteral("&Save"), Look::windowFont(),
                                 Twips::rect(7050, 5295, 1005, 345));
 
-    const Promotion::Panel promotion = Promotion::panel(
-        form, {Twips::rect(30, 4980, 6945, 855), Twips::rect(120, 165, 6585, 615), Twips::rect(120, 165, 6585, 615),
-               hand, hand, false});
-    fraFullBrand = promotion.fraFullBrand;
-    lblFullBrand = promotion.lblFullBrand;
-    lblCobrand = promotion.lblCobrand;
+    buildPromotion({Twips::rect(30, 4980, 6945, 855), Twips::rect(120, 165, 6585, 615),
+                    Twips::rect(120, 165, 6585, 615), hand, hand, false},
+                   Twips::rect(1365, 0, 6495, 435), hand);
 
     // The Destiny panel, below.
     Frame1 = WindowKit::frame(form, "Frame1", QString(), Look::font(9.75, true), Look::Panel,
@@ -193,7 +178,6 @@ void frmGreekNumerologyResult::buildControls()
     lblLP[0] = label(fraLP, "lblLP_0", QStringLiteral("Greek Numerology Life Path Number is "), bold, Look::Cyan,
                      Twips::rect(60, 60, 3855, 195));
 
-    Label61 = Promotion::banner(form, Twips::rect(1365, 0, 6495, 435), hand);
     // Lies below the client area, out of sight; it has no pointer of its own.
     Label13 = linkLabel(form, "Label13", QString(), Look::LinkBlue, Twips::rect(5025, 6720, 75, 195),
                         QCursor(Qt::ArrowCursor), false);
@@ -282,37 +266,12 @@ void frmGreekNumerologyResult::describePortrait(QLabel *portrait, int catalogPos
                                              : QStringLiteral("No portrait"));
 }
 
-void frmGreekNumerologyResult::buildMenus()
+void frmGreekNumerologyResult::buildFileMenu()
 {
-    QMenuBar *bar = menuBar();
-
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuPrint = mnuFile->addAction(QStringLiteral("&Print"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuBack = mnuFile->addAction(QStringLiteral("&Back"));
-    mnuFileSep1 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-
-    const HelpMenus::Menus help = HelpMenus::build(
-        this, {"mnuHelpSep1", "mnuHelpSep2", QStringLiteral("Make Money &Online")});
-    mnuHelp = help.mnuHelp;
-    mnuOnline = help.mnuOnline;
-    mnuVisit = help.mnuVisit;
-    mnuHelpSep1 = help.separatorBeforeUpdate;
-    mnuUpdate = help.mnuUpdate;
-    mnuHelpSep2 = help.separatorBeforeAbout;
-    mnuAbout = help.mnuAbout;
-    mnuDonate = help.mnuDonate;
-    mnuMakeMoney = help.mnuMakeMoney;
-
-    const std::pair<QAction *, const char *> names[] = {
-        {mnuPrint, "mnuPrint"},
-        {mnuBack, "mnuBack"},
-        {mnuFileSep1, "mnuFileSep1"},
-        {mnuExit, "mnuExit"},
-    };
-    for (const auto &[action, name] : names)
-        action->setObjectName(QLatin1String(name));
+    mnuBack->setObjectName(QStringLiteral("mnuBack"));
 }
 
 void frmGreekNumerologyResult::connectCommands()
@@ -327,9 +286,6 @@ void frmGreekNumerologyResult::connectCommands()
     connect(cmdPrint, &QPushButton::clicked, this, &Self::cmdPrint_Click);
     connect(mnuPrint, &QAction::triggered, this, &Self::mnuPrint_Click);
     connect(cmdSave, &QPushButton::clicked, this, &Self::cmdSave_Click);
-    connect(mnuExit, &QAction::triggered, this, &Self::mnuExit_Click);
-
-    // The promotion links and the Help and Donate menus wire themselves.
     connect(Label13, &LinkLabel::clicked, this, &modHelp::OpenFullBrandPage);
 }
 
@@ -535,18 +491,4 @@ bool frmGreekNumerologyResult::mayReplace(const QString &path)
     const QString question = file.fileName() + QStringLiteral(" already exists.\nDo you want to replace it?");
     return m_dialogs.message(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
-}
-
-void frmGreekNumerologyResult::mnuExit_Click() { close(); }
-
-void frmGreekNumerologyResult::Form_Unload()
-{
-    // The root tells Back from a close by the user, which ends the program.
-    m_root.Unloaded(*this);
-}
-
-void frmGreekNumerologyResult::closeEvent(QCloseEvent *event)
-{
-    event->accept();
-    Form_Unload();
 }

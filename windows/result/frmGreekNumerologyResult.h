@@ -8,21 +8,14 @@
 // time. Closing it by any way other than Back ends the program.
 
 #include "widgets/AnnouncingButton.h"
-
-#include <QMainWindow>
+#include "windows/common/TopLevelWindow.h"
 
 class Announcer;
-class LinkLabel;
-class Dialogs;
-class WindowRoot;
-class QAction;
-class QGroupBox;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
-class frmGreekNumerologyResult : public QMainWindow
+class frmGreekNumerologyResult final : public TopLevelWindow
 {
     Q_OBJECT
 public:
@@ -37,9 +30,6 @@ public:
 
     // Controls.
     QPushButton *cmdSave = nullptr;
-    QGroupBox *fraFullBrand = nullptr;
-    LinkLabel *lblCobrand = nullptr;
-    LinkLabel *lblFullBrand = nullptr;
     QGroupBox *Frame1 = nullptr;
     QPlainTextEdit *txtD = nullptr;
     AnnouncingButton *cmdNextD = nullptr;
@@ -54,28 +44,14 @@ public:
     QPlainTextEdit *txtLP = nullptr;
     QLabel *imgLP = nullptr;
     QLabel *lblLP[5] = {};   // element 3 does not exist
-    LinkLabel *Label61 = nullptr;
     LinkLabel *Label13 = nullptr;
 
     // Menus.
-    QMenu *mnuFile = nullptr;
     QAction *mnuPrint = nullptr;
     QAction *mnuBack = nullptr;
-    QAction *mnuFileSep1 = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuOnline = nullptr;
-    QAction *mnuVisit = nullptr;
-    QAction *mnuHelpSep1 = nullptr;
-    QAction *mnuUpdate = nullptr;
-    QAction *mnuHelpSep2 = nullptr;
-    QAction *mnuAbout = nullptr;
-    QAction *mnuDonate = nullptr;
-    QAction *mnuMakeMoney = nullptr;
 
     // Handlers.
-    void Form_Load();
-    void Form_Unload();
+    void Form_Load() override;
     void ShowLifePathGod();
     void ShowDestinyGod();
     void cmdBackLP_Click();
@@ -87,10 +63,6 @@ public:
     void cmdPrint_Click();
     void mnuPrint_Click();
     void cmdSave_Click();
-    void mnuExit_Click();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     struct Side;
@@ -99,19 +71,17 @@ private:
     static QString shownGodName(const Side &side);
     // Tells assistive technology which god each side shows.
     void speakShownGods();
-    void buildControls();
+    void buildControls() override;
     void nameForAssistiveTechnology();
     // Tells assistive technology whose picture a portrait shows (-1: none).
     static void describePortrait(QLabel *portrait, int catalogPosition);
-    void buildMenus();
-    void connectCommands();
+    void buildFileMenu() override;
+    void connectCommands() override;
     void ShowGod(const Side &side);
     void showError(const QString &text);
     // Asks before a save replaces a file the Save dialog has not asked about.
     bool mayReplace(const QString &path);
 
-    WindowRoot &m_root;
-    Dialogs &m_dialogs;
     // Tells a screen reader what no control shows: that the reading printed.
     Announcer *m_announcer = nullptr;
 };
