@@ -3,6 +3,7 @@
 
 #include "windows/common/TopLevelWindow.h"
 
+#include "core/Identity.h"
 #include "windows/common/WindowKit.h"
 #include "windows/common/WindowRoot.h"
 
@@ -49,6 +50,13 @@ void TopLevelWindow::buildPromotion(const Promotion::PanelDesign &panel, const Q
     lblFullBrand = promotion.lblFullBrand;
     lblCobrand = promotion.lblCobrand;
     Label61 = Promotion::banner(centralWidget(), banner, bannerPointer);
+}
+
+FileDialogRequest TopLevelWindow::readingFileRequest(FileDialogRequest::Mode mode, const QString &purpose,
+                                                     const QString &filter)
+{
+    const QString name = Identity::Name();
+    return {mode, name, name + QStringLiteral(": ") + purpose, filter, QStringLiteral("grn")};
 }
 
 void TopLevelWindow::mnuExit_Click() { close(); }

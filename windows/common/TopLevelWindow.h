@@ -8,12 +8,12 @@
 // banner, the File menu's Exit, the Help and Donate menus, one order of
 // building, and a close that is never refused and always unloads the window.
 
+#include "platform/Dialogs.h"
 #include "windows/common/HelpMenus.h"
 #include "windows/common/Promotion.h"
 
 #include <QMainWindow>
 
-class Dialogs;
 class LinkLabel;
 class QAction;
 class QGroupBox;
@@ -65,6 +65,11 @@ protected:
 
     // fraFullBrand with its two links, and the banner Label61.
     void buildPromotion(const Promotion::PanelDesign &panel, const QRect &banner, const QCursor &bannerPointer);
+
+    // Open's or Save's file dialog: the program's name as its caption, and
+    // after that name what it is for, as a screen reader calls it.
+    static FileDialogRequest readingFileRequest(FileDialogRequest::Mode mode, const QString &purpose,
+                                                const QString &filter);
 
     void closeEvent(QCloseEvent *event) override;
 

@@ -8,7 +8,6 @@
 #include "core/EntryCheck.h"
 #include "windows/common/WindowKit.h"
 #include "windows/common/WindowRoot.h"
-#include "core/Identity.h"
 
 #include "assets/Assets.h"
 #include "widgets/LinkLabel.h"
@@ -199,16 +198,9 @@ void frmMain::mnuProceed_Click() { RunReading(); }
 
 void frmMain::cmdOpen_Click()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Open;
-    request.title = Identity::Name();
-    // Both file dialogs carry the program's name; a screen reader says which
-    // one is open.
-    request.spokenTitle = Identity::Name() + QStringLiteral(": Open a saved reading");
-    request.filter = QStringLiteral("Pallastro (*.grn)");
-    request.defaultSuffix = QStringLiteral("grn");
-
-    const QString path = m_dialogs.askFileName(this, request);
+    const QString path = m_dialogs.askFileName(
+        this, readingFileRequest(FileDialogRequest::Mode::Open, QStringLiteral("Open a saved reading"),
+                                 QStringLiteral("Pallastro (*.grn)")));
     if (path.isEmpty())
         return;
     OpenReading(path);

@@ -25,11 +25,6 @@ public:
     // closed. The root performs the switch to the result window.
     frmMain(WindowRoot &root, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    // Start-up brings one of the two promotional labels to the front; draw is
-    // uniform in [0, 1).
-    void CoBrand_Randomize(float draw);
-    qint16 intCoBrandRandomNumber = 0;
-
     // Controls.
     QPushButton *cmdOpen = nullptr;
     QGroupBox *fraDetails = nullptr;
@@ -38,12 +33,17 @@ public:
     QComboBox *cboDate = nullptr;
     QComboBox *cboYear = nullptr;
     QPushButton *cmdProceed = nullptr;
-    QLabel *Label2[1] = {};
+    QLabel *Label2[1] = {nullptr};
     QLabel *Label1 = nullptr;
     QLabel *Label3 = nullptr;
 
     // Menus.
     QAction *mnuProceed = nullptr;
+
+    // Start-up brings one of the two promotional labels to the front; draw is
+    // uniform in [0, 1).
+    void CoBrand_Randomize(float draw);
+    qint16 intCoBrandRandomNumber = 0;
 
     // Handlers.
     void Form_Load() override;

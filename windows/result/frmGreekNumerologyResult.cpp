@@ -455,12 +455,8 @@ void frmGreekNumerologyResult::mnuPrint_Click() { cmdPrint_Click(); }
 
 void frmGreekNumerologyResult::cmdSave_Click()
 {
-    FileDialogRequest request;
-    request.mode = FileDialogRequest::Mode::Save;
-    request.title = Identity::Name();
-    request.spokenTitle = Identity::Name() + QStringLiteral(": Save this reading");
-    request.filter = QStringLiteral("Rich Text Format (*.grn)");
-    request.defaultSuffix = QStringLiteral("grn");
+    FileDialogRequest request = readingFileRequest(
+        FileDialogRequest::Mode::Save, QStringLiteral("Save this reading"), QStringLiteral("Rich Text Format (*.grn)"));
     request.confirmOverwrite = true;
 
     QString path;
