@@ -50,7 +50,7 @@ void attempt(const char *what, Step &&step)
 Root::Root(Dialogs &dialogs, Quit quit)
     : m_dialogs(dialogs)
     , m_quit(quit ? std::move(quit) : Quit([](int status) { QCoreApplication::exit(status); }))
-    , m_inbox([this] { return busy(); }, [this](const QString &file) { openHandedOver(file); })
+    , m_inbox([this] { return busy(); }, [this](const QString &file) { showHandedOverReading(file); })
 {
     m_dialogs.onAllAnswered([this] { m_inbox.wake(); });
 }
@@ -70,7 +70,7 @@ QString Root::applicationNameFromPath(const QString &executablePath)
     return QFileInfo(executablePath).completeBaseName();
 }
 
-void Root::PrepareApplication()
+void Root::prepareApplication()
 {
     // Back closes the result window before it shows the main one; for that
     // moment no window is visible and the program must not quit.
@@ -86,7 +86,7 @@ void Root::PrepareApplication()
     QGuiApplication::setDesktopFileName(Identity::ApplicationId());
 }
 
-float Root::DrawFromClock()
+float Root::drawFromClock()
 {
     std::mt19937_64 engine(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
@@ -95,7 +95,7 @@ float Root::DrawFromClock()
     return r < 1.0f ? r : 0.0f;
 }
 
-bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
+bool Root::start(const QDate &today, float coBrandDraw, const QString &file)
 {
     // Unset when taking it failed outright; that is said by attempt().
     std::optional<InstanceLock::Result> lock;
@@ -145,9 +145,9 @@ bool Root::Start(const QDate &today, float coBrandDraw, const QString &file)
         return false;
     attempt("Showing the main window", [&] {
         if (file.isEmpty())
-            ShowFreshMain();
+            showFreshMain();
         else
-            ShowReadingAtStart(file);
+            showReadingAtStart(file);
     });
     if (m_ended)
         return false;
@@ -166,11 +166,11 @@ void Root::listenForHandOver(const QString &folder)
     if (!channel->listen(name))
         throw std::runtime_error(channel->errorString().toStdString());
     QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, &m_inbox,
-                     [this](const QString &file) { OpenHandedOver(file); });
+                     [this](const QString &file) { openHandedOver(file); });
     m_channel = std::move(channel);
 }
 
-void Root::ShowReadingAtStart(const QString &file)
+void Root::showReadingAtStart(const QString &file)
 {
     // The main window stays unseen unless the file is refused; then it
     // comes after Open's message, as after a refused Open.
@@ -180,7 +180,7 @@ void Root::ShowReadingAtStart(const QString &file)
         window->show();
 }
 
-void Root::OpenHandedOver(const QString &file)
+void Root::openHandedOver(const QString &file)
 {
     if (m_ended)
         return;
@@ -200,7 +200,7 @@ bool Root::busy() const
            || QThread::currentThread()->loopLevel() > 1;
 }
 
-void Root::openHandedOver(const QString &file)
+void Root::showHandedOverReading(const QString &file)
 {
     QWidget *shown = shownWindow();
     bringToFront(shown);
@@ -213,7 +213,7 @@ void Root::openHandedOver(const QString &file)
         m_closingBySwitch = shown;
         shown->close();
         m_closingBySwitch = nullptr;
-        ShowReadingAtStart(file);
+        showReadingAtStart(file);
     } else {
         m_main->OpenReading(file);
     }
@@ -240,7 +240,7 @@ void Root::bringToFront(QWidget *window)
     window->activateWindow();
 }
 
-frmMain *Root::ShowFreshMain()
+frmMain *Root::showFreshMain()
 {
     auto *window = new frmMain(*this, m_dialogs);
     m_main = window;
@@ -248,7 +248,7 @@ frmMain *Root::ShowFreshMain()
     return window;
 }
 
-void Root::ShowResult(frmMain &from)
+void Root::showResult(frmMain &from)
 {
     auto *result = new frmGreekNumerologyResult(*this, m_dialogs);
     m_result = result;
@@ -259,16 +259,16 @@ void Root::ShowResult(frmMain &from)
     m_closingBySwitch = nullptr;
 }
 
-void Root::ShowMain(frmGreekNumerologyResult &from)
+void Root::showMain(frmGreekNumerologyResult &from)
 {
     m_closingBySwitch = &from;
     from.close();
     m_closingBySwitch = nullptr;
 
-    ShowFreshMain();
+    showFreshMain();
 }
 
-void Root::Unloaded(QWidget &window)
+void Root::unloaded(QWidget &window)
 {
     if (&window == m_closingBySwitch)
         return;

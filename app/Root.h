@@ -41,7 +41,7 @@ public:
 
     // Call right after the QApplication exists: names the application after
     // its executable and applies the look, before anything is shown.
-    static void PrepareApplication();
+    static void prepareApplication();
 
     // The text the second copy shows.
     static QString alreadyRunningText();
@@ -50,7 +50,7 @@ public:
 
     // A draw uniform in [0, 1) from a generator seeded with the clock: the
     // one draw of a run.
-    static float DrawFromClock();
+    static float drawFromClock();
 
     // The start-up sequence: the single-instance rule, the update reminder
     // for the given day, the main window, then CoBrand_Randomize with the
@@ -59,7 +59,7 @@ public:
     // runs, is handed to that copy. False when another copy runs; EndProgram
     // has then been called and no window is shown. A failing step is
     // skipped quietly.
-    bool Start(const QDate &today, float coBrandDraw, const QString &file = {});
+    bool start(const QDate &today, float coBrandDraw, const QString &file = {});
 
     // How long a second copy waits for the running one to take its file.
     static constexpr int HandOverTimeoutMs = 5000;
@@ -68,7 +68,7 @@ public:
     // whichever window is open, and brings it to the front. A question the
     // user has open is answered first; the latest file then wins. The
     // reading is opened from the event loop, after this returns.
-    void OpenHandedOver(const QString &file);
+    void openHandedOver(const QString &file);
 
     // Unloads every loaded window, asks nothing, and ends the program with
     // status 0. Callable from anywhere, a question open included: every
@@ -82,17 +82,17 @@ public:
     frmGreekNumerologyResult *resultWindow() const { return m_result; }
 
     // Creates a fresh main window and shows it.
-    frmMain *ShowFreshMain();
+    frmMain *showFreshMain();
 
-    void ShowResult(frmMain &from) override;
-    void ShowMain(frmGreekNumerologyResult &from) override;
-    void Unloaded(QWidget &window) override;
+    void showResult(frmMain &from) override;
+    void showMain(frmGreekNumerologyResult &from) override;
+    void unloaded(QWidget &window) override;
 
     Dialogs &dialogs() { return m_dialogs; }
 
 private:
-    void ShowReadingAtStart(const QString &file);
-    void openHandedOver(const QString &file);
+    void showReadingAtStart(const QString &file);
+    void showHandedOverReading(const QString &file);
     bool busy() const;
     void listenForHandOver(const QString &folder);
     QWidget *shownWindow() const;

@@ -206,7 +206,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     displayGuard.reset();
 
-    Root::PrepareApplication();
+    Root::prepareApplication();
     const CommandLine::Request request =
         CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath());
     if (const auto status = answerWithoutWindow(request))
@@ -220,7 +220,7 @@ int main(int argc, char *argv[])
     // Before the lock is taken, so that a signal never leaves it behind.
     endOnSignals(root);
 #endif
-    if (!root.Start(QDate::currentDate(), Root::DrawFromClock(), request.file))
+    if (!root.start(QDate::currentDate(), Root::drawFromClock(), request.file))
         return 0;
     const int status = app.exec();
     // The windows EndProgram unloaded are deleted before the root goes.

@@ -96,7 +96,7 @@ class tst_startup : public QObject
     // window shown then, or null when start-up failed.
     static QWidget *startOn(Root &root, bool fromResult)
     {
-        if (!root.Start(QDate(2026, 12, 7), 0.0f))
+        if (!root.start(QDate(2026, 12, 7), 0.0f))
             return nullptr;
         if (fromResult)
             proceed(root.mainWindow());
@@ -127,7 +127,7 @@ private slots:
         QList<int> ended;
         {
             Root root(fake, recorder(ended));
-            QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+            QVERIFY(root.start(QDate(2026, 12, 7), 0.0f));
             QVERIFY(root.mainWindow());
             QVERIFY(root.mainWindow()->isVisible());
             QCOMPARE(visibleTopLevels().size(), 1);
@@ -149,7 +149,7 @@ private slots:
 
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(!root.Start(QDate(2026, 12, 7), 0.0f));
+        QVERIFY(!root.start(QDate(2026, 12, 7), 0.0f));
         QCOMPARE(fake.messages.size(), 1);
         QCOMPARE(fake.messages.at(0).text, QStringLiteral("Application is already running"));
         QCOMPARE(fake.messages.at(0).icon, QMessageBox::Information);
@@ -207,7 +207,7 @@ private slots:
             });
         QList<int> ended;
         Root root(dialogs, recorder(ended));
-        const bool started = root.Start(QDate(2026, 12, 7), 0.0f);
+        const bool started = root.start(QDate(2026, 12, 7), 0.0f);
         qInstallMessageHandler(previous);
 
         QVERIFY(!started);
@@ -232,7 +232,7 @@ private slots:
         FakeDesktop fake;
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(root.Start(QDate(2026, 12, 7), draw));
+        QVERIFY(root.start(QDate(2026, 12, 7), draw));
         frmMain *main = root.mainWindow();
         const QPoint overlap = main->lblCobrand->geometry().center();
         QCOMPARE(main->fraFullBrand->childAt(overlap)->objectName(), front);
@@ -243,7 +243,7 @@ private slots:
         FakeDesktop fake;
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+        QVERIFY(root.start(QDate(2026, 12, 7), 0.0f));
 
         for (int round = 0; round < 3; ++round) {
             QPointer<frmMain> main = root.mainWindow();
@@ -296,7 +296,7 @@ private slots:
         FakeDesktop fake;
         QList<int> ended;
         Root root(fake, recorder(ended));
-        QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f, path));
+        QVERIFY(root.start(QDate(2026, 12, 7), 0.0f, path));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (opens) {
             QVERIFY(fake.messages.isEmpty());
@@ -346,7 +346,7 @@ private slots:
             question.setModal(true);
             question.show();
         }
-        root.OpenHandedOver(path);
+        root.openHandedOver(path);
         if (questionOpen) {
             QTest::qWait(400);
             QCOMPARE(visibleTopLevels().size(), 2);   // nothing changed under the question
@@ -481,7 +481,7 @@ private slots:
         QList<int> ended;
         {
             Root root(fake, recorder(ended));
-            QVERIFY(root.Start(QDate(2026, 12, 7), 0.0f));
+            QVERIFY(root.start(QDate(2026, 12, 7), 0.0f));
             QMainWindow *window = root.mainWindow();
             QAction *exit = root.mainWindow()->mnuExit;
             QPushButton *asks = root.mainWindow()->cmdOpen;
@@ -538,7 +538,7 @@ private slots:
         {
             Root root(fake, recorder(ended));
             fake.whileAsked = [&] { root.EndProgram(); };
-            QVERIFY(!root.Start(fake.fixedToday, 0.0f, reminder ? QString() : refused));
+            QVERIFY(!root.start(fake.fixedToday, 0.0f, reminder ? QString() : refused));
             QCOMPARE(fake.messages.size(), 1);
             QCOMPARE(ended, QList<int>({0}));
             QVERIFY(visibleTopLevels().isEmpty());
@@ -570,7 +570,7 @@ private slots:
 
     void prepareApplication()
     {
-        Root::PrepareApplication();
+        Root::prepareApplication();
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         QCOMPARE(Identity::ApplicationName(), QStringLiteral("tst_startup"));
         QCOMPARE(QGuiApplication::desktopFileName(), Identity::ApplicationId());

@@ -490,7 +490,7 @@ void TestFrmResult::printPrintsTheWholeReading()
     QFETCH(bool, opened);
     FakeDesktop fake;
     QTemporaryDir folder;
-    frmMain *main = testRoot().ShowFreshMain();
+    frmMain *main = testRoot().showFreshMain();
     main->txtName->setText(QStringLiteral("John Smith"));
     main->cboMonth->setCurrentIndex(2);
     main->cboDate->setCurrentIndex(14);

@@ -61,7 +61,7 @@ FileDialogRequest TopLevelWindow::readingFileRequest(FileDialogRequest::Mode mod
 
 void TopLevelWindow::mnuExit_Click() { close(); }
 
-void TopLevelWindow::Form_Unload() { m_root.Unloaded(*this); }
+void TopLevelWindow::Form_Unload() { m_root.unloaded(*this); }
 
 void TopLevelWindow::closeEvent(QCloseEvent *event)
 {

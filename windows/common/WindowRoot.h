@@ -18,13 +18,13 @@ public:
 
     // Proceed and Open, once the two numbers are set: the result window is
     // shown, then the main window closes without ending the program.
-    virtual void ShowResult(frmMain &from) = 0;
+    virtual void showResult(frmMain &from) = 0;
 
     // Back, once the reading state is emptied: the result window closes
     // without ending the program, then a fresh main window is shown.
-    virtual void ShowMain(frmGreekNumerologyResult &from) = 0;
+    virtual void showMain(frmGreekNumerologyResult &from) = 0;
 
     // A top-level window has been unloaded. Unless a switch closed it, the
     // program ends.
-    virtual void Unloaded(QWidget &window) = 0;
+    virtual void unloaded(QWidget &window) = 0;
 };

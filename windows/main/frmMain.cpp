@@ -189,7 +189,7 @@ void frmMain::RunReading()
     const auto year = qint16(cboYear->currentText().toShort());
     modGreekNumerology::ComputeNumbers(name, day, monthIndex, year);
 
-    m_root.ShowResult(*this);
+    m_root.showResult(*this);
 }
 
 void frmMain::cmdProceed_Click() { RunReading(); }
@@ -231,6 +231,6 @@ bool frmMain::OpenReading(const QString &path)
     // A saved reading holds the two numbers only: whoever the last reading
     // of this run was for, this one is not theirs.
     modGreekNumerology::ForgetReadingDetails();
-    m_root.ShowResult(*this);
+    m_root.showResult(*this);
     return true;
 }

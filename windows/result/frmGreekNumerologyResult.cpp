@@ -415,7 +415,7 @@ void frmGreekNumerologyResult::cmdBack_Click()
     LifePathPosition = 0;
     DestinyPosition = 0;
 
-    m_root.ShowMain(*this);
+    m_root.showMain(*this);
 }
 
 void frmGreekNumerologyResult::mnuBack_Click() { cmdBack_Click(); }

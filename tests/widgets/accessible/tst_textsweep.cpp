@@ -465,7 +465,7 @@ void TestTextSweep::attributeRuns()
 
     QWidget *widget = nullptr;
     if (control == QLatin1String("name") || control == QLatin1String("month")) {
-        frmMain *w = testRoot().ShowFreshMain();
+        frmMain *w = testRoot().showFreshMain();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         if (control == QLatin1String("name")) {
             w->txtName->setText(text);
@@ -524,7 +524,7 @@ void TestTextSweep::everyQuestionIsAnswered()
     FakeDesktop fake;
 
     if (window == QLatin1String("main") || window == QLatin1String("open")) {
-        frmMain *w = testRoot().ShowFreshMain();
+        frmMain *w = testRoot().showFreshMain();
         QVERIFY(QTest::qWaitForWindowExposed(w));
         w->txtName->setText(name);
         w->cboMonth->setCurrentIndex(2);
@@ -579,7 +579,7 @@ void TestTextSweep::checkOneTruth(QWidget *window, const char *when)
 void TestTextSweep::oneTruthThroughAReading()
 {
     FakeDesktop fake;
-    frmMain *main = testRoot().ShowFreshMain();
+    frmMain *main = testRoot().showFreshMain();
     QVERIFY(QTest::qWaitForWindowActive(main));
     checkOneTruth(main, "at start");
 
@@ -634,7 +634,7 @@ void TestTextSweep::oneTruthThroughAReading()
 void TestTextSweep::closedListsKeepTheirEntriesOutOfSight()
 {
     FakeDesktop fake;
-    frmMain *w = testRoot().ShowFreshMain();
+    frmMain *w = testRoot().showFreshMain();
     QVERIFY(QTest::qWaitForWindowActive(w));
     w->cboMonth->setFocus();
     QTRY_VERIFY(w->cboMonth->hasFocus());
