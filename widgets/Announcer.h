@@ -5,7 +5,7 @@
 
 // News for assistive technology that no control on the screen shows, such as
 // a reading gone to the printer: a notification, which a screen reader reads
-// out whatever has the focus (AnnouncerAccessible). Nothing is drawn.
+// out whatever has the focus (AccessibleAnnouncer). Nothing is drawn.
 //
 // News that comes while a dialog of the window is closing waits for the
 // window to be active again, so that it is heard after the control that

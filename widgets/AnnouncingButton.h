@@ -5,7 +5,7 @@
 
 // A push button that tells a screen reader what pressing it led to: the
 // announcement is the button's accessible description, and a new one is read
-// out at once while the button has the focus (AnnouncingButtonAccessible).
+// out at once while the button has the focus (AccessibleAnnouncingButton).
 
 #include <QPushButton>
 

@@ -20,7 +20,7 @@ public:
 
     // Says what the list holds, e.g. "Birth Day: month", to assistive
     // technology: the list's name, on every system; the entry chosen is its
-    // value (DropDownListAccessible).
+    // value (AccessibleDropDownList).
     void setPurpose(const QString &purpose);
 
     void hidePopup() override;

@@ -9,12 +9,12 @@
 #include "widgets/accessible/AccessibleLinkLabel.h"
 #include "widgets/accessible/AccessibleTabBar.h"
 #include "widgets/Announcer.h"
-#include "widgets/accessible/AnnouncerAccessible.h"
+#include "widgets/accessible/AccessibleAnnouncer.h"
 #include "widgets/AnnouncingButton.h"
-#include "widgets/accessible/AnnouncingButtonAccessible.h"
+#include "widgets/accessible/AccessibleAnnouncingButton.h"
 #include "widgets/DescriptionBox.h"
 #include "widgets/DropDownList.h"
-#include "widgets/accessible/DropDownListAccessible.h"
+#include "widgets/accessible/AccessibleDropDownList.h"
 #include "widgets/FrameBox.h"
 #include "widgets/LinkLabel.h"
 
@@ -29,14 +29,14 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     if (!object)
         return nullptr;
     if (className == QLatin1String("Announcer"))
-        return new AnnouncerAccessible(static_cast<Announcer *>(object));
+        return new AccessibleAnnouncer(static_cast<Announcer *>(object));
     if (!object->isWidgetType())
         return nullptr;
     auto *widget = static_cast<QWidget *>(object);
     if (className == QLatin1String("DropDownList"))
-        return new DropDownListAccessible(static_cast<DropDownList *>(widget));
+        return new AccessibleDropDownList(static_cast<DropDownList *>(widget));
     if (className == QLatin1String("AnnouncingButton"))
-        return new AnnouncingButtonAccessible(static_cast<AnnouncingButton *>(widget));
+        return new AccessibleAnnouncingButton(static_cast<AnnouncingButton *>(widget));
     if (className == QLatin1String("LinkLabel"))
         return new AccessibleLinkLabel(static_cast<LinkLabel *>(widget));
     if (className == QLatin1String("DescriptionBox"))
@@ -47,7 +47,7 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
     // claims the focus. A list that takes typing keeps Qt's, which offers
     // its line edit.
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox *>(widget)->isEditable())
-        return new DropDownListAccessible(static_cast<QComboBox *>(widget));
+        return new AccessibleDropDownList(static_cast<QComboBox *>(widget));
     if (className == QLatin1String("QLineEdit"))
         return new AccessibleLineEdit(static_cast<QLineEdit *>(widget));
     // Among the options of Qt's print dialog.

@@ -17,10 +17,10 @@
 
 class QComboBox;
 
-class DropDownListAccessible : public AccessibleReadOnlyText
+class AccessibleDropDownList : public AccessibleReadOnlyText
 {
 public:
-    explicit DropDownListAccessible(QComboBox *list);
+    explicit AccessibleDropDownList(QComboBox *list);
 
     QString text(QAccessible::Text t) const override;
     using AccessibleReadOnlyText::text;

@@ -1,29 +1,29 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/DropDownListAccessible.h"
+#include "widgets/accessible/AccessibleDropDownList.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
-DropDownListAccessible::DropDownListAccessible(QComboBox *list)
+AccessibleDropDownList::AccessibleDropDownList(QComboBox *list)
     : AccessibleReadOnlyText(list, QAccessible::ComboBox)
 {
 }
 
-QComboBox *DropDownListAccessible::list() const
+QComboBox *AccessibleDropDownList::list() const
 {
     return static_cast<QComboBox *>(widget());
 }
 
-bool DropDownListAccessible::wholeTextSelected() const
+bool AccessibleDropDownList::wholeTextSelected() const
 {
     return list()->hasFocus();
 }
 
-QRect DropDownListAccessible::characterRect(int offset) const
+QRect AccessibleDropDownList::characterRect(int offset) const
 {
     const QComboBox *box = list();
     const QString shown = box->currentText();
@@ -48,19 +48,19 @@ QRect DropDownListAccessible::characterRect(int offset) const
     return onList.isEmpty() ? QRect() : QRect(box->mapToGlobal(onList.topLeft()), onList.size());
 }
 
-QString DropDownListAccessible::readOnlyText() const
+QString AccessibleDropDownList::readOnlyText() const
 {
     return list()->currentText();
 }
 
-QString DropDownListAccessible::text(QAccessible::Text t) const
+QString AccessibleDropDownList::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value)
         return readOnlyText();
     return QAccessibleWidget::text(t);
 }
 
-QAccessible::State DropDownListAccessible::state() const
+QAccessible::State AccessibleDropDownList::state() const
 {
     QAccessible::State s = QAccessibleWidget::state();
     s.expandable = true;
@@ -68,27 +68,27 @@ QAccessible::State DropDownListAccessible::state() const
     return s;
 }
 
-int DropDownListAccessible::childCount() const
+int AccessibleDropDownList::childCount() const
 {
     return list()->view()->isVisible() ? 1 : 0;
 }
 
-QAccessibleInterface *DropDownListAccessible::child(int index) const
+QAccessibleInterface *AccessibleDropDownList::child(int index) const
 {
     return index == 0 && childCount() == 1 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
 }
 
-int DropDownListAccessible::indexOfChild(const QAccessibleInterface *child) const
+int AccessibleDropDownList::indexOfChild(const QAccessibleInterface *child) const
 {
     return childCount() == 1 && child && child->object() == list()->view() ? 0 : -1;
 }
 
-QStringList DropDownListAccessible::actionNames() const
+QStringList AccessibleDropDownList::actionNames() const
 {
     return {showMenuAction(), pressAction()};
 }
 
-void DropDownListAccessible::doAction(const QString &actionName)
+void AccessibleDropDownList::doAction(const QString &actionName)
 {
     if (actionName != showMenuAction() && actionName != pressAction())
         return;

@@ -20,10 +20,10 @@
 
 class AnnouncingButton;
 
-class AnnouncingButtonAccessible : public AccessibleReadOnlyText
+class AccessibleAnnouncingButton : public AccessibleReadOnlyText
 {
 public:
-    explicit AnnouncingButtonAccessible(AnnouncingButton *button);
+    explicit AccessibleAnnouncingButton(AnnouncingButton *button);
 
     QString text(QAccessible::Text t) const override;
     using AccessibleReadOnlyText::text;

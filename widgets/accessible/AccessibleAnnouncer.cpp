@@ -1,33 +1,33 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/AnnouncerAccessible.h"
+#include "widgets/accessible/AccessibleAnnouncer.h"
 
 #include "widgets/Announcer.h"
 
 #include <QWidget>
 
-AnnouncerAccessible::AnnouncerAccessible(Announcer *announcer)
+AccessibleAnnouncer::AccessibleAnnouncer(Announcer *announcer)
     : QAccessibleObject(announcer)
 {
 }
 
-Announcer *AnnouncerAccessible::announcer() const
+Announcer *AccessibleAnnouncer::announcer() const
 {
     return static_cast<Announcer *>(object());
 }
 
-QAccessibleInterface *AnnouncerAccessible::parent() const
+QAccessibleInterface *AccessibleAnnouncer::parent() const
 {
     return QAccessible::queryAccessibleInterface(announcer()->window());
 }
 
-QString AnnouncerAccessible::text(QAccessible::Text t) const
+QString AccessibleAnnouncer::text(QAccessible::Text t) const
 {
     return t == QAccessible::Name ? announcer()->news() : QString();
 }
 
-QAccessible::State AnnouncerAccessible::state() const
+QAccessible::State AccessibleAnnouncer::state() const
 {
     QAccessible::State s;
     // Nothing of it is drawn.

@@ -16,10 +16,10 @@
 
 class Announcer;
 
-class AnnouncerAccessible : public QAccessibleObject
+class AccessibleAnnouncer : public QAccessibleObject
 {
 public:
-    explicit AnnouncerAccessible(Announcer *announcer);
+    explicit AccessibleAnnouncer(Announcer *announcer);
 
     QAccessibleInterface *parent() const override;
     int childCount() const override { return 0; }
