@@ -4,7 +4,7 @@
 #include "widgets/accessible/AccessibleLinkLabel.h"
 
 #include "widgets/LinkLabel.h"
-#include "widgets/accessible/Visibility.h"
+#include "widgets/accessible/qt64/Visibility.h"
 
 AccessibleLinkLabel::AccessibleLinkLabel(LinkLabel *label)
     : QAccessibleWidget(label, QAccessible::Link)

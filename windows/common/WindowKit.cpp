@@ -11,7 +11,7 @@
 #include "core/Identity.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/Look.h"
-#include "widgets/MenuStyle.h"
+#include "widgets/accessible/qt64/MenuStyle.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

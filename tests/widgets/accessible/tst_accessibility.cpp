@@ -14,7 +14,7 @@
 #include "widgets/accessible/AccessibleFactory.h"
 #include "assets/Assets.h"
 #include "widgets/LinkLabel.h"
-#include "widgets/accessible/Visibility.h"
+#include "widgets/accessible/qt64/Visibility.h"
 #include "windows/about/frmAbout.h"
 
 #include <QAbstractItemView>

@@ -16,7 +16,7 @@
 
 #include "tests/common/FakeDesktop.h"
 #include "platform/SystemDialogs.h"
-#include "widgets/accessible/TextBoundaries.h"
+#include "widgets/accessible/qt64/TextBoundaries.h"
 #include "tests/common/TestRoot.h"
 #include "tests/windows/WindowTestSupport.h"
 

@@ -10,7 +10,7 @@
 // Its runs of text attributes are empty, which cuts the last letter off a
 // selection Orca reads; AccessibleTextInterface answers them instead.
 
-#include "widgets/accessible/AccessibleTextInterface.h"
+#include "widgets/accessible/qt64/AccessibleTextInterface.h"
 
 #include <QAccessibleWidget>
 

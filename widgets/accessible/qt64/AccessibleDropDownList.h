@@ -13,7 +13,7 @@
 // the box's child only while it is open: closed, its entries are neither
 // shown nor to be found.
 
-#include "widgets/accessible/AccessibleReadOnlyText.h"
+#include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 
 class QComboBox;
 

@@ -8,7 +8,7 @@
 // the entry chosen in a list, a button's announcement. It is either not
 // selected or selected as a whole.
 
-#include "widgets/accessible/AccessibleTextInterface.h"
+#include "widgets/accessible/qt64/AccessibleTextInterface.h"
 
 #include <QAccessibleWidget>
 

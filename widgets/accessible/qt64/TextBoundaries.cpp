@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/TextBoundaries.h"
+#include "widgets/accessible/qt64/TextBoundaries.h"
 
 #include <QTextBoundaryFinder>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/AccessibleReadOnlyText.h"
+#include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 
 AccessibleReadOnlyText::AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role)

@@ -13,7 +13,7 @@
 // run's end as the end of the text read, and so drops the last character of
 // a selection it reads ("John Smit selected").
 
-#include "widgets/accessible/TextBoundaries.h"
+#include "widgets/accessible/qt64/TextBoundaries.h"
 
 #include <QAccessible>
 

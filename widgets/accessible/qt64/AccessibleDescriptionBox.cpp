@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/AccessibleDescriptionBox.h"
+#include "widgets/accessible/qt64/AccessibleDescriptionBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>

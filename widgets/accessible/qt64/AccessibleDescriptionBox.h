@@ -12,7 +12,7 @@
 // height of the first, and lines scrolled out of view inside the box: Orca's
 // flat review then reads the box's text among the labels around it.
 
-#include "widgets/accessible/AccessibleTextInterface.h"
+#include "widgets/accessible/qt64/AccessibleTextInterface.h"
 
 #include <QAccessibleWidget>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Pallastro authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/accessible/AccessibleContainer.h"
+#include "widgets/accessible/qt64/AccessibleContainer.h"
 
-#include "widgets/accessible/Visibility.h"
+#include "widgets/accessible/qt64/Visibility.h"
 
 #include <QApplication>
 #include <QGroupBox>

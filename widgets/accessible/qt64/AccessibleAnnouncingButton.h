@@ -16,7 +16,7 @@
 // with it. Qt 6.8's announcement event (QAccessibleAnnouncementEvent) makes
 // all of this unnecessary.
 
-#include "widgets/accessible/AccessibleReadOnlyText.h"
+#include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 
 class AnnouncingButton;
 
