@@ -3,10 +3,11 @@
 
 #pragma once
 
-// The accessible interfaces of the program's widgets, and of the Qt widgets
-// whose own interfaces Qt 6.4 gets wrong, from one factory in the manner of
-// Qt's own: by class name, so a subclass Qt knows nothing of (the file
-// dialog's line edit) is given its nearest known base's interface.
+// The accessible interfaces of the program's widgets, from one factory in
+// the manner of Qt's own: by class name, so a subclass Qt knows nothing of
+// (the file dialog's line edit) is given its nearest known base's interface.
+// A link label needs one on any Qt; the rest stand in for Qt 6.4's own
+// (qt64/Qt64Factory.h).
 
 #include <QAccessible>
 
