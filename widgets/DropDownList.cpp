@@ -7,9 +7,7 @@
 #include "widgets/Look.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QTimer>
@@ -38,6 +36,7 @@ public:
 
 DropDownList::DropDownList(QWidget *parent)
     : QComboBox(parent)
+    , m_closed(this)
 {
     setEditable(false);
     setMaxVisibleItems(VisibleEntries);
@@ -50,7 +49,8 @@ DropDownList::DropDownList(QWidget *parent)
     setPalette(QApplication::palette(this));
 
     Accessibility::installFactory();
-    connect(this, &QComboBox::currentIndexChanged, this, &DropDownList::announceChoice);
+    // Qt 6.4 sends no change of entry that Orca reads (ClosedList).
+    connect(this, &QComboBox::currentIndexChanged, this, [this] { m_closed.announceChoice(); });
 }
 
 void DropDownList::setPurpose(const QString &purpose)
@@ -59,70 +59,13 @@ void DropDownList::setPurpose(const QString &purpose)
     view()->setAccessibleName(purpose);
 }
 
-void DropDownList::announceChoice()
-{
-    // A closed list says nothing over AT-SPI when its entry changes: Qt 6.4
-    // sends a name change, which Orca ignores for combo boxes, and has no
-    // selection interface (Qt 6.5 brings one). What Orca reads out at once
-    // is text inserted into the focused object while that text is selected,
-    // which the list's text is while it has the focus. An open list is heard
-    // through its pop-up, as Qt's own lists are.
-    if (view()->isVisible())
-        return;
-    forgetHiddenChoice();
-    if (!hasFocus())
-        return;
-    QAccessibleTextInsertEvent inserted(this, 0, currentText());
-    QAccessible::updateAccessibility(&inserted);
-}
-
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
-    if (!searchTyped(event))
+    // Qt 6.4's own search leaves the hidden pop-up an entry that claims the
+    // focus (ClosedList).
+    if (!m_closed.searchTyped(event))
         QComboBox::keyPressEvent(event);
-    forgetHiddenChoice();
-}
-
-bool DropDownList::searchTyped(QKeyEvent *event)
-{
-    // QComboBox looks a typed entry up through its hidden pop-up, whose entry
-    // then tells assistive technology it has the focus: Orca follows it into
-    // a list that is not on the screen. The closed list looks it up itself,
-    // the way an item view does: letters typed in quick succession add up,
-    // and a new search, or one letter typed again and again, starts after
-    // the entry chosen.
-    const QString text = event->text();
-    const Qt::KeyboardModifiers commands = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (view()->isVisible() || isEditable() || text.isEmpty() || !text.at(0).isPrint()
-        || text.at(0).isSpace() || (event->modifiers() & commands))
-        return false;
-    const bool continues = m_sinceTyped.isValid()
-                           && m_sinceTyped.elapsed() <= QApplication::keyboardInputInterval();
-    m_sinceTyped.start();
-    m_typed = continues ? m_typed + text : text;
-    const bool sameLetter = m_typed.size() > 1 && m_typed.count(m_typed.back()) == m_typed.size();
-    const QString wanted = sameLetter ? QString(m_typed.front()) : m_typed;
-    const int entries = count();
-    const int from = currentIndex() + ((!continues || sameLetter) && currentIndex() >= 0 ? 1 : 0);
-    for (int i = 0; i < entries; ++i) {
-        const int row = (qMax(0, from) + i) % entries;
-        if (itemText(row).startsWith(wanted, Qt::CaseInsensitive)) {
-            setCurrentIndex(row);
-            break;
-        }
-    }
-    return true;
-}
-
-void DropDownList::forgetHiddenChoice()
-{
-    // A current entry of the hidden pop-up claims the focus to assistive
-    // technology although nothing of the pop-up shows: one is left behind
-    // when the pop-up closes, and by QComboBox's own search through it (the
-    // typed keys searchTyped leaves to it). The pop-up takes the list's entry
-    // again when it opens.
-    if (!view()->isVisible() && view()->selectionModel())
-        view()->selectionModel()->clearCurrentIndex();
+    m_closed.forgetHiddenChoice();
 }
 
 void DropDownList::hidePopup()
@@ -131,6 +74,6 @@ void DropDownList::hidePopup()
     // The pop-up's current entry would go on claiming the focus while the
     // pop-up is hidden. Later, not now: the choice is taken from it just
     // after the pop-up hides.
-    QTimer::singleShot(0, this, &DropDownList::forgetHiddenChoice);
+    QTimer::singleShot(0, this, [this] { m_closed.forgetHiddenChoice(); });
 }
 

@@ -6,8 +6,9 @@
 // A drop-down list (no typing) that tells assistive technology what it is
 // for, and whose pop-up shows a screenful of entries at most.
 
+#include "widgets/accessible/qt64/ClosedList.h"
+
 #include <QComboBox>
-#include <QElapsedTimer>
 
 class DropDownList : public QComboBox
 {
@@ -29,10 +30,5 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void announceChoice();
-    void forgetHiddenChoice();
-    bool searchTyped(QKeyEvent *event);
-
-    QString m_typed;
-    QElapsedTimer m_sinceTyped;
+    ClosedList m_closed;
 };
