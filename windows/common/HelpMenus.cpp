@@ -5,6 +5,7 @@
 
 #include "windows/about/frmAbout.h"
 #include "platform/modHelp.h"
+#include "widgets/accessible/qt64/HiddenBarEntry.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -32,18 +33,11 @@ Menus build(QMainWindow *window, const Design &design)
     // A command of its own on the menu bar, without a submenu.
     m.mnuDonate = bar->addAction(QStringLiteral("&Donate"));
 
-    // Kept for the branded builds; this one never shows it. It is on the bar
-    // only while it shows: Qt 6.4 counts a hidden entry among the bar's
-    // entries for assistive technology ("Donate, 3 of 4" on a bar of three).
+    // Kept for the branded builds; this one never shows it.
     m.mnuMakeMoney = new QAction(design.makeMoneyCaption, window);
     m.mnuMakeMoney->setVisible(false);
     m.mnuMakeMoney->setEnabled(false);
-    QObject::connect(m.mnuMakeMoney, &QAction::visibleChanged, bar, [bar, action = m.mnuMakeMoney] {
-        if (action->isVisible())
-            bar->addAction(action);
-        else
-            bar->removeAction(action);
-    });
+    HiddenBarEntry::addWhileShown(bar, m.mnuMakeMoney);
 
     const std::pair<QAction *, const char *> names[] = {
         {m.mnuOnline, "mnuOnline"},
