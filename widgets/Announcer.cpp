@@ -4,8 +4,8 @@
 #include "widgets/Announcer.h"
 
 #include "widgets/accessible/AccessibleFactory.h"
+#include "widgets/accessible/qt64/AccessibleAnnouncer.h"
 
-#include <QAccessible>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -62,6 +62,5 @@ void Announcer::tell()
         return;
     m_deadline->stop();
     m_news = std::exchange(m_waiting, QString());
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    AccessibleAnnouncer::show(this);
 }

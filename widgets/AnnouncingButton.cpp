@@ -4,8 +4,7 @@
 #include "widgets/AnnouncingButton.h"
 
 #include "widgets/accessible/AccessibleFactory.h"
-
-#include <QAccessible>
+#include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 
 AnnouncingButton::AnnouncingButton(const QString &text, QWidget *parent)
     : QPushButton(text, parent)
@@ -20,6 +19,5 @@ void AnnouncingButton::announce(const QString &text)
     m_announcement = text;
     if (!hasFocus())
         return;
-    QAccessibleTextInsertEvent inserted(this, 0, text);
-    QAccessible::updateAccessibility(&inserted);
+    AccessibleReadOnlyText::tellNewText(this, text);
 }

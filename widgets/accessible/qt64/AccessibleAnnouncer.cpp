@@ -12,6 +12,12 @@ AccessibleAnnouncer::AccessibleAnnouncer(Announcer *announcer)
 {
 }
 
+void AccessibleAnnouncer::show(Announcer *announcer)
+{
+    QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
 Announcer *AccessibleAnnouncer::announcer() const
 {
     return static_cast<Announcer *>(object());

@@ -21,6 +21,9 @@ class AccessibleAnnouncer : public QAccessibleObject
 public:
     explicit AccessibleAnnouncer(Announcer *announcer);
 
+    // Shows the notification, whose name is the announcer's news now.
+    static void show(Announcer *announcer);
+
     QAccessibleInterface *parent() const override;
     int childCount() const override { return 0; }
     QAccessibleInterface *child(int) const override { return nullptr; }

@@ -3,9 +3,17 @@
 
 #include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 
+#include <QWidget>
+
 AccessibleReadOnlyText::AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role)
     : QAccessibleWidget(widget, role)
 {
+}
+
+void AccessibleReadOnlyText::tellNewText(QWidget *widget, const QString &text)
+{
+    QAccessibleTextInsertEvent inserted(widget, 0, text);
+    QAccessible::updateAccessibility(&inserted);
 }
 
 void *AccessibleReadOnlyText::interface_cast(QAccessible::InterfaceType type)

@@ -17,6 +17,10 @@ class AccessibleReadOnlyText : public QAccessibleWidget, public AccessibleTextIn
 public:
     AccessibleReadOnlyText(QWidget *widget, QAccessible::Role role);
 
+    // Tells a screen reader of the widget's new text as text inserted, which
+    // Orca reads out at once while it is selected (wholeTextSelected).
+    static void tellNewText(QWidget *widget, const QString &text);
+
     void *interface_cast(QAccessible::InterfaceType type) override;
     using QAccessibleWidget::text;
 

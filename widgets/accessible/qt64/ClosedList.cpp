@@ -3,8 +3,9 @@
 
 #include "widgets/accessible/qt64/ClosedList.h"
 
+#include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
+
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
@@ -25,8 +26,7 @@ void ClosedList::announceChoice()
     forgetHiddenChoice();
     if (!m_list->hasFocus())
         return;
-    QAccessibleTextInsertEvent inserted(m_list, 0, m_list->currentText());
-    QAccessible::updateAccessibility(&inserted);
+    AccessibleReadOnlyText::tellNewText(m_list, m_list->currentText());
 }
 
 bool ClosedList::searchTyped(QKeyEvent *event)
