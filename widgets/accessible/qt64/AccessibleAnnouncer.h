@@ -3,14 +3,16 @@
 
 #pragma once
 
-// What a screen reader learns of an Announcer: a notification named by its
-// news, which is shown (to assistive technology alone) each time there is
-// news. Orca reads a notification out as it shows, wherever the focus is; the
-// text a focused AnnouncingButton offers reaches it only from that button.
-// Qt 6.8's announcement event (QAccessibleAnnouncementEvent) makes this
-// unnecessary.
+// Qt 6.4 has no way to have a screen reader say news that no control shows
+// (a reading gone to the printer). Qt 6.8 adds one,
+// QAccessibleAnnouncementEvent; this can go with it once the step "printing
+// to a PDF file" of e2e_screen_reader still hears "Reading printed".
 //
-// It lies in no container: a review of the screen never meets it.
+// What a screen reader learns of an Announcer meanwhile: a notification named
+// by its news, which is shown (to assistive technology alone) each time there
+// is news. Orca reads a notification out as it shows, wherever the focus is;
+// the text a focused AnnouncingButton offers reaches it only from that
+// button. It lies in no container: a review of the screen never meets it.
 
 #include <QAccessibleObject>
 

@@ -3,18 +3,19 @@
 
 #pragma once
 
-// What a screen reader learns of an AnnouncingButton: a push button whose
-// description is its announcement.
+// Qt 6.4 tells AT-SPI of a changed description without the new text, and
+// Orca then has nothing to say after a step. Qt 6.8 adds
+// QAccessibleAnnouncementEvent; this can go with it once the step "the Life
+// Path side" of e2e_screen_reader still hears where each step led.
 //
-// Qt 6.4 tells AT-SPI of a changed description without the new text, and Orca
-// then has nothing to say. What Orca does read out at once is text inserted
-// into the focused object while that text is selected. So the button offers
-// its announcement as text, selected as a whole while the button has the
-// focus, and reports each new one as inserted. Only while it has the focus:
-// Orca gathers the selected text of the objects around the focus into
-// "where am I", and a step button beside a description box would be read
-// with it. Qt 6.8's announcement event (QAccessibleAnnouncementEvent) makes
-// all of this unnecessary.
+// What a screen reader learns of an AnnouncingButton meanwhile: a push button
+// whose description is its announcement. What Orca does read out at once is
+// text inserted into the focused object while that text is selected. So the
+// button offers its announcement as text, selected as a whole while the
+// button has the focus, and reports each new one as inserted. Only while it
+// has the focus: Orca gathers the selected text of the objects around the
+// focus into "where am I", and a step button beside a description box would
+// be read with it.
 
 #include "widgets/accessible/qt64/AccessibleReadOnlyText.h"
 

@@ -3,14 +3,16 @@
 
 #pragma once
 
+// Qt 6.4's interface for a QPlainTextEdit places every paragraph at the
+// height of the first, and lines scrolled out of view inside the box: Orca's
+// flat review then reads the box's text among the labels around it. This can
+// go once tst_textsweep's descriptionLinesLieWhereTheyShow and the step "flat
+// review of the result window" of e2e_screen_reader pass with Qt's interface.
+//
 // A read-only box of wrapped text (a god's description) as a screen reader
 // should find it: its lines are the lines as shown, and each character is
 // where it is drawn, so that a review of the screen reads the lines in view
 // and nothing else: a line scrolled out of view lies beyond the window.
-//
-// Qt 6.4's interface for a QPlainTextEdit places every paragraph at the
-// height of the first, and lines scrolled out of view inside the box: Orca's
-// flat review then reads the box's text among the labels around it.
 
 #include "widgets/accessible/qt64/AccessibleTextInterface.h"
 

@@ -3,12 +3,16 @@
 
 #pragma once
 
+// Qt 6.4's interface for a line edit falls back to the default that hangs
+// when asked for the word at the end of the text (Orca asks on Ctrl+Left),
+// and answers an empty run of text attributes, which cuts the last letter off
+// a selection Orca reads. This can go once tst_textsweep's
+// everyQuestionIsAnswered and attributeRuns, e2e_a11y_sweep and
+// e2e_screen_reader_words pass with Qt's interface.
+//
 // Every line edit the program shows, its own and those of the file dialogs,
 // as Qt's interface presents it, but with words and lines from
-// TextBoundaries: Qt 6.4's interface falls back to the default that hangs
-// when asked for the word at the end of the text (Orca asks on Ctrl+Left).
-// Its runs of text attributes are empty, which cuts the last letter off a
-// selection Orca reads; AccessibleTextInterface answers them instead.
+// TextBoundaries and attribute runs from AccessibleTextInterface.
 
 #include "widgets/accessible/qt64/AccessibleTextInterface.h"
 

@@ -3,6 +3,11 @@
 
 #pragma once
 
+// Qt 6.4 gives a screen reader no way to hear a control's new value or news
+// but text inserted into the focused object while selected. This base of
+// AccessibleDropDownList and AccessibleAnnouncingButton goes with the last
+// of them.
+//
 // The accessible interface of a widget that offers a short read-only text
 // through the text interface, which is where Orca reads a control's value:
 // the entry chosen in a list, a button's announcement. It is either not

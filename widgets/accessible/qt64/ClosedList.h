@@ -3,15 +3,14 @@
 
 #pragma once
 
-// Qt 6.4's QComboBox keeps a current entry in its pop-up while the pop-up is
-// hidden, and that entry claims the focus to assistive technology: one is
-// left behind when the pop-up closes, and QComboBox's own search for a typed
-// entry goes through the hidden pop-up. Orca then follows the focus into a
-// list that is not on the screen. And a closed list's new entry goes out as
-// a name change, which Orca ignores for combo boxes ("does not implement the
-// selection interface"; QAccessibleSelectionInterface is new in Qt 6.5).
-// This can go once the step "the date lists" of e2e_screen_reader hears every
-// change without it, with QComboBox's own search.
+// Qt 6.4's QComboBox keeps a current entry in its hidden pop-up, which
+// claims the focus to assistive technology: one is left behind when the
+// pop-up closes, and QComboBox's own search for a typed entry goes through
+// the hidden pop-up, so Orca follows the focus into a list that is not on
+// the screen. And a closed list's new entry goes out as a name change,
+// which Orca ignores for combo boxes. This can go once the step "the date
+// lists" of e2e_screen_reader and the lists and focus checks of
+// e2e_a11y_sweep pass with QComboBox's own keys and search.
 //
 // What a DropDownList does about it: it looks a typed entry up itself, keeps
 // the hidden pop-up without a current entry, and tells of a new entry as
