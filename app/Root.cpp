@@ -79,11 +79,11 @@ void Root::prepareApplication()
     Look::applyToApplication();
     QString name = applicationNameFromPath(QCoreApplication::applicationFilePath());
     if (name.isEmpty())
-        name = Identity::ExecutableName();
+        name = Identity::executableName();
     QCoreApplication::setApplicationName(name);
-    QCoreApplication::setApplicationVersion(Identity::Version());
+    QCoreApplication::setApplicationVersion(Identity::version());
     // Lets Wayland compositors and docks match the window to its desktop entry.
-    QGuiApplication::setDesktopFileName(Identity::ApplicationId());
+    QGuiApplication::setDesktopFileName(Identity::applicationId());
 }
 
 float Root::drawFromClock()
@@ -102,7 +102,7 @@ bool Root::start(const QDate &today, float coBrandDraw, const QString &file)
     QString lockFolder;
     attempt("Taking the single-instance lock", [&] {
         lockFolder = UserFolders::lockFolder();
-        m_lock = std::make_unique<InstanceLock>(lockFolder, Identity::ApplicationName());
+        m_lock = std::make_unique<InstanceLock>(lockFolder, Identity::applicationName());
         lock = m_lock->acquire();
     });
     if (lock == InstanceLock::Result::Unavailable) {
@@ -120,7 +120,7 @@ bool Root::start(const QDate &today, float coBrandDraw, const QString &file)
             attempt("Handing the file to the running copy", [&] {
                 // The channel lies beside the lock that said a copy runs.
                 handedOver = InstanceChannel::handOver(
-                    InstanceChannel::nameFor(lockFolder, Identity::ApplicationName()), file,
+                    InstanceChannel::nameFor(lockFolder, Identity::applicationName()), file,
                     HandOverTimeoutMs);
             });
         }
@@ -162,7 +162,7 @@ void Root::listenForHandOver(const QString &folder)
 {
     // Beside the lock just taken: a second copy looks for it there.
     auto channel = std::make_unique<InstanceChannel>();
-    const QString name = InstanceChannel::nameFor(folder, Identity::ApplicationName());
+    const QString name = InstanceChannel::nameFor(folder, Identity::applicationName());
     if (!channel->listen(name))
         throw std::runtime_error(channel->errorString().toStdString());
     QObject::connect(channel.get(), &InstanceChannel::fileHandedOver, &m_inbox,
@@ -176,7 +176,7 @@ void Root::showReadingAtStart(const QString &file)
     // comes after Open's message, as after a refused Open.
     auto *window = new frmMain(*this, m_dialogs);
     m_main = window;
-    if (!window->OpenReading(file) && !m_ended)
+    if (!window->openReading(file) && !m_ended)
         window->show();
 }
 
@@ -206,7 +206,7 @@ void Root::showHandedOverReading(const QString &file)
     bringToFront(shown);
     if (shown == m_result) {
         // A file that Open would refuse leaves the reading on screen as it is.
-        if (!frmMain::ReadingFrom(file)) {
+        if (!frmMain::readingFrom(file)) {
             m_dialogs.message(shown, QMessageBox::Critical, frmMain::refusedFileText(), QMessageBox::Ok);
             return;
         }
@@ -215,7 +215,7 @@ void Root::showHandedOverReading(const QString &file)
         m_closingBySwitch = nullptr;
         showReadingAtStart(file);
     } else {
-        m_main->OpenReading(file);
+        m_main->openReading(file);
     }
     if (shownWindow() != shown)
         bringToFront(shownWindow());

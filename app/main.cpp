@@ -60,7 +60,7 @@ public:
     {
         const QString name =
             argv0 ? Root::applicationNameFromPath(QString::fromLocal8Bit(argv0)) : QString();
-        s_programName = (name.isEmpty() ? Identity::ExecutableName() : name).toLocal8Bit();
+        s_programName = (name.isEmpty() ? Identity::executableName() : name).toLocal8Bit();
         s_previous = qInstallMessageHandler(&DisplayGuard::handle);
     }
 
@@ -162,13 +162,13 @@ std::optional<int> answerWithoutWindow(const CommandLine::Request &request)
 {
     switch (request.action) {
     case CommandLine::Action::Help:
-        std::printf("%s\n", qPrintable(CommandLine::usage(Identity::ExecutableName())));
+        std::printf("%s\n", qPrintable(CommandLine::usage(Identity::executableName())));
         return 0;
     case CommandLine::Action::Version:
-        std::printf("%s %s\n", qPrintable(Identity::Name()), qPrintable(Identity::Version()));
+        std::printf("%s %s\n", qPrintable(Identity::name()), qPrintable(Identity::version()));
         return 0;
     case CommandLine::Action::Misused:
-        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::usage(Identity::ExecutableName())));
+        std::fprintf(stderr, "%s\n", qPrintable(CommandLine::usage(Identity::executableName())));
         return CommandLine::MisusedStatus;
     case CommandLine::Action::Start:
     case CommandLine::Action::Open:

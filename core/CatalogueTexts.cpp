@@ -150,7 +150,7 @@ const char *const Interpretations[InterpretationCount] = {
 
 } // namespace
 
-QString DescriptionOf(int position)
+QString descriptionOf(int position)
 {
     if (position < 0 || position >= GodCount)
         return {};
@@ -161,7 +161,7 @@ QString DescriptionOf(int position)
     return text;
 }
 
-QString InterpretationText(int number)
+QString interpretationText(int number)
 {
     if (number < 1 || number > InterpretationCount)
         return {};

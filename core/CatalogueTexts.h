@@ -14,9 +14,9 @@ constexpr int GodCount = 17;            // positions 0..16 carry a god
 constexpr int InterpretationCount = 9;  // numbers 1..9
 
 // Description of the god at position 0..16; empty for any other position.
-QString DescriptionOf(int position);
+QString descriptionOf(int position);
 
 // Interpretation of number 1..9; empty for any other number.
-QString InterpretationText(int number);
+QString interpretationText(int number);
 
 } // namespace modGreekNumerology::CatalogueTexts

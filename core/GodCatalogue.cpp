@@ -35,13 +35,13 @@ void LoadGodCatalogue()
     for (int p = 0; p < CatalogueSize; ++p) {
         const bool hasGod = p < CatalogueTexts::GodCount;
         GodNames[p] = hasGod ? QString::fromLatin1(Names[p]) : QString();
-        GodDescriptions[p] = CatalogueTexts::DescriptionOf(p);
+        GodDescriptions[p] = CatalogueTexts::descriptionOf(p);
     }
     for (int slot = 0; slot < InterpretationSlots; ++slot)
-        NumberInterpretations[slot] = CatalogueTexts::InterpretationText(slot + 1);
+        NumberInterpretations[slot] = CatalogueTexts::interpretationText(slot + 1);
 }
 
-QString InterpretationOf(qint16 number)
+QString interpretationOf(qint16 number)
 {
     // Slot number - 1; 10 lands on the empty last slot, anything else has no slot.
     const int slot = number - 1;

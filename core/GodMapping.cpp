@@ -7,7 +7,7 @@
 
 namespace modGreekNumerology {
 
-QList<qint16> GodsOf(qint16 number)
+QList<qint16> godsOf(qint16 number)
 {
     // Number 9 ends with Aphrodite Pandemos: the empty catalogue position
     // after her is no god and would only show a blank record.
@@ -29,7 +29,7 @@ void FillGodList(qint16 number, bool lifePath)
 {
     LoadGodCatalogue();
     QList<qint16> &side = lifePath ? LifePathGods : DestinyGods;
-    side = GodsOf(number);
+    side = godsOf(number);
 }
 
 } // namespace modGreekNumerology

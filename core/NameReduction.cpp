@@ -22,7 +22,7 @@ constexpr int Int16Max = std::numeric_limits<qint16>::max();
 
 } // namespace
 
-qint16 LetterValue(QChar c)
+qint16 letterValue(QChar c)
 {
     // The raw code is compared on purpose: case mapping would turn the dotless
     // i, the long s, the fi ligature or a fullwidth A into ASCII letters.
@@ -34,7 +34,7 @@ qint16 LetterValue(QChar c)
     return 0;
 }
 
-QList<qint16> DigitSums(qint16 n)
+QList<qint16> digitSums(qint16 n)
 {
     // A negative value is no digit sum at all.
     if (n < 0)
@@ -55,7 +55,7 @@ qint16 ReduceToDigit(qint16 n)
 {
     // A negative value has no digit sums; 0 is what the god mapping and the
     // result window already treat as "no number".
-    const QList<qint16> sums = DigitSums(n);
+    const QList<qint16> sums = digitSums(n);
     return sums.isEmpty() ? qint16(0) : sums.constLast();
 }
 
@@ -77,13 +77,13 @@ void reduce(Working &working)
         working.number = 0;
         return;
     }
-    working.sums = DigitSums(static_cast<qint16>(working.total));
+    working.sums = digitSums(static_cast<qint16>(working.total));
     working.number = working.sums.constLast();
 }
 
 } // namespace
 
-Working LifePathWorking(qint16 day, qint16 monthIndex, qint16 year)
+Working lifePathWorking(qint16 day, qint16 monthIndex, qint16 year)
 {
     // The date lists keep the total within 1902..2093; anything that leaves the
     // 16-bit range has no Life Path and gives 0 instead of a wrapped sum.
@@ -95,12 +95,12 @@ Working LifePathWorking(qint16 day, qint16 monthIndex, qint16 year)
     return working;
 }
 
-qint16 ComputeLifePath(qint16 day, qint16 monthIndex, qint16 year)
+qint16 computeLifePath(qint16 day, qint16 monthIndex, qint16 year)
 {
-    return LifePathWorking(day, monthIndex, year).number;
+    return lifePathWorking(day, monthIndex, year).number;
 }
 
-Working DestinyWorking(const QString &name)
+Working destinyWorking(const QString &name)
 {
     Working working;
     working.letters = true;
@@ -112,7 +112,7 @@ Working DestinyWorking(const QString &name)
             inWord = false;
             continue;
         }
-        const qint16 value = LetterValue(c);
+        const qint16 value = letterValue(c);
         if (value == 0)
             continue;
         // A letter that would carry the sum past the 16-bit limit is left
@@ -133,15 +133,15 @@ Working DestinyWorking(const QString &name)
     return working;
 }
 
-qint16 ComputeDestiny(const QString &name)
+qint16 computeDestiny(const QString &name)
 {
-    return DestinyWorking(name).number;
+    return destinyWorking(name).number;
 }
 
 void ComputeNumbers(const QString &name, qint16 day, qint16 monthIndex, qint16 year)
 {
-    LifePathNumber = ComputeLifePath(day, monthIndex, year);
-    DestinyNumber = ComputeDestiny(name);
+    LifePathNumber = computeLifePath(day, monthIndex, year);
+    DestinyNumber = computeDestiny(name);
     ReadingDetails = ReadingPerson{name, day, monthIndex, year};
 }
 

@@ -43,9 +43,9 @@ Side side(const QString &title, qint16 number, QStringList howReached)
     s.caption = QStringLiteral("Greek Numerology %1 Number is %2").arg(title).arg(number);
     s.number = number;
     LoadGodCatalogue();
-    s.interpretation = InterpretationOf(number);
+    s.interpretation = interpretationOf(number);
     int shownPortrait = 0;
-    for (qint16 p : GodsOf(number)) {
+    for (qint16 p : godsOf(number)) {
         if (p < 0 || p >= CatalogueSize || GodNames[p].isEmpty())
             continue;
         God god;
@@ -89,18 +89,18 @@ int ownPortraitEntry(qint16 position)
 Summary summarise(qint16 lifePath, qint16 destiny, const std::optional<ReadingPerson> &person, QDate printedOn)
 {
     Summary summary;
-    summary.title = Identity::Title();
+    summary.title = Identity::title();
     summary.subtitle = QStringLiteral("Greek Numerology Reading");
     summary.printed = QStringLiteral("Printed on ")
                       + dateText(printedOn.day(), printedOn.month() - 1, printedOn.year());
     if (person) {
-        const Working lifePathWorking = LifePathWorking(person->day, person->monthIndex, person->year);
-        const Working destinyWorking = DestinyWorking(person->name);
+        const Working lifePathSteps = lifePathWorking(person->day, person->monthIndex, person->year);
+        const Working destinySteps = destinyWorking(person->name);
         // The working is printed only where it is that of the numbers shown.
-        if (lifePathWorking.number == lifePath && destinyWorking.number == destiny) {
+        if (lifePathSteps.number == lifePath && destinySteps.number == destiny) {
             summary.person = Person{elidedName(person->name),
                                     dateText(person->day, person->monthIndex, person->year),
-                                    WorkingPieces(lifePathWorking), WorkingPieces(destinyWorking)};
+                                    workingPieces(lifePathSteps), workingPieces(destinySteps)};
         }
     }
     QStringList lifePathReached;

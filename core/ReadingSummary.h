@@ -55,7 +55,7 @@ struct Person
     QString name;        // elided past NameShown characters
     QString birthDate;   // "15 March 1980"
     // The working of each number, in the pieces a line may break between
-    // (modGreekNumerology::WorkingPieces).
+    // (modGreekNumerology::workingPieces).
     QStringList lifePathWorking;
     QStringList destinyWorking;
 };

@@ -44,7 +44,7 @@ void addTerms(QStringList &pieces, const Working &working)
 
 } // namespace
 
-QStringList WorkingPieces(const Working &working)
+QStringList workingPieces(const Working &working)
 {
     const int terms = working.termCount();
     QStringList pieces;
@@ -85,9 +85,9 @@ QStringList WorkingPieces(const Working &working)
     return pieces;
 }
 
-QString WorkingText(const Working &working)
+QString workingText(const Working &working)
 {
-    return WorkingPieces(working).join(QLatin1Char(' '));
+    return workingPieces(working).join(QLatin1Char(' '));
 }
 
 } // namespace modGreekNumerology

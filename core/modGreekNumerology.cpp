@@ -13,18 +13,18 @@ QList<qint16> LifePathGods;
 QList<qint16> DestinyGods;
 std::optional<ReadingPerson> ReadingDetails;
 
-void ForgetReadingDetails()
+void forgetReadingDetails()
 {
     ReadingDetails.reset();
 }
 
-void ResetReadingState()
+void resetReadingState()
 {
     LifePathNumber = 0;
     DestinyNumber = 0;
     LifePathGods.clear();
     DestinyGods.clear();
-    ForgetReadingDetails();
+    forgetReadingDetails();
 }
 
 } // namespace modGreekNumerology

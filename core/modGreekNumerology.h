@@ -28,7 +28,7 @@ extern std::array<QString, InterpretationSlots> NumberInterpretations;
 void LoadGodCatalogue();
 
 // Interpretation of number n: slot n - 1 when it exists, otherwise empty text.
-QString InterpretationOf(qint16 number);
+QString interpretationOf(qint16 number);
 
 // Reading state.
 extern qint16 LifePathNumber;
@@ -40,13 +40,13 @@ extern QList<qint16> DestinyGods;
 void FillGodList(qint16 number, bool lifePath);
 
 // Positions of the gods a number maps to; empty outside 1..9.
-QList<qint16> GodsOf(qint16 number);
+QList<qint16> godsOf(qint16 number);
 
 // Letter values of A..Z.
 extern const std::array<qint16, 26> LetterValues;
 
 // Value of one character: 1..9 for A-Z / a-z, 0 for anything else.
-qint16 LetterValue(QChar c);
+qint16 letterValue(QChar c);
 
 // Repeated decimal digit sum down to one digit; 0 stays 0 and a negative
 // value, which has no digit sum, gives 0 as well.
@@ -54,10 +54,10 @@ qint16 ReduceToDigit(qint16 n);
 
 // The steps of ReduceToDigit: n, then each digit sum, down to one digit
 // ({1998, 27, 9}; {7} for 7). Empty for a negative n.
-QList<qint16> DigitSums(qint16 n);
+QList<qint16> digitSums(qint16 n);
 
 // How a number of a reading is reached, step by step, exactly as the engine
-// reaches it: ComputeLifePath and ComputeDestiny return the number of their
+// reaches it: computeLifePath and computeDestiny return the number of their
 // working, so the two cannot disagree.
 struct Working
 {
@@ -80,18 +80,18 @@ struct Working
 // Digit sum of day + (monthIndex + 1) + year, the whole values added, not
 // their digits; number 0 when that total falls outside 0..32767 (the date
 // lists never get there).
-Working LifePathWorking(qint16 day, qint16 monthIndex, qint16 year);
-qint16 ComputeLifePath(qint16 day, qint16 monthIndex, qint16 year);
+Working lifePathWorking(qint16 day, qint16 monthIndex, qint16 year);
+qint16 computeLifePath(qint16 day, qint16 monthIndex, qint16 year);
 
 // Digit sum of the letter values of the ASCII letters in name, compared
 // character by character: an accented letter, precomposed, adds nothing,
 // while a letter followed by a combining accent counts as the plain letter
 // (the accent itself adds nothing). A letter that would carry the sum past
 // 32767 is skipped, and the scan goes on.
-Working DestinyWorking(const QString &name);
-qint16 ComputeDestiny(const QString &name);
+Working destinyWorking(const QString &name);
+qint16 computeDestiny(const QString &name);
 
-// Longest working written out term by term; past it, WorkingText gives the
+// Longest working written out term by term; past it, workingText gives the
 // count of the letters and their sum instead (a name of thousands of letters).
 constexpr int WorkingTermsShown = 60;
 
@@ -101,22 +101,22 @@ constexpr int WorkingTermsShown = 60;
 //   "1+6+8+5 + 1+4+9+2+8 = 44 → 4+4 = 8"
 // A sum of one digit has no arrow after it; a single term is not repeated
 // ("9" for the name "R").
-QString WorkingText(const Working &working);
+QString workingText(const Working &working);
 
 // The same text in the pieces a line may break between, and only between,
 // so that no term, digit sum or result is cut: each digit sum whole with its
 // result and the arrow after it ("1+9+9+8 = 27 →"), the first sum at its
 // whole values ("15 +", "3 +", "1980 = 1998 →"; a word's letter values stay
-// together), a sentence at its words. WorkingText is the pieces joined by
+// together), a sentence at its words. workingText is the pieces joined by
 // single blanks.
-QStringList WorkingPieces(const Working &working);
+QStringList workingPieces(const Working &working);
 
 // Stores LifePathNumber, then DestinyNumber, and keeps the name and the date
 // as ReadingDetails.
 void ComputeNumbers(const QString &name, qint16 day, qint16 monthIndex, qint16 year);
 
 // The person a reading made in this run is for, kept for printing only:
-// ComputeNumbers sets it, and it is forgotten (ForgetReadingDetails) when a
+// ComputeNumbers sets it, and it is forgotten (forgetReadingDetails) when a
 // reading is opened from a file, which holds only the two numbers, and on
 // Back. Never saved.
 struct ReadingPerson
@@ -128,9 +128,9 @@ struct ReadingPerson
     friend bool operator==(const ReadingPerson &, const ReadingPerson &) = default;
 };
 extern std::optional<ReadingPerson> ReadingDetails;
-void ForgetReadingDetails();
+void forgetReadingDetails();
 
 // Back to the state of a fresh process (tests start from here).
-void ResetReadingState();
+void resetReadingState();
 
 } // namespace modGreekNumerology

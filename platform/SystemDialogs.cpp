@@ -36,7 +36,7 @@ QMessageBox::StandardButton SystemDialogs::message(QWidget *parent, QMessageBox:
                                                    const QString &text,
                                                    QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, Identity::Name(), messageBoxLines(text), buttons, parent);
+    QMessageBox box(icon, Identity::name(), messageBoxLines(text), buttons, parent);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     if (buttons.testFlag(QMessageBox::Yes))

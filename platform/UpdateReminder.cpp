@@ -14,7 +14,7 @@ void UpdateReminder(const QDate &today, Dialogs &dialogs)
     const QString durationKey = QStringLiteral("Duration");
     const QString installKey = QStringLiteral("Install");
 
-    SettingsStore store(Identity::ApplicationName());
+    SettingsStore store(Identity::applicationName());
     const QDate last = dateFromText(store.read(durationKey));
 
     // First run, a removed value, or a date nobody can read: start the

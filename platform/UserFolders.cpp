@@ -27,7 +27,7 @@ QString privateCacheFolder()
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     if (!QDir::isAbsolutePath(base))
         return {};
-    const QString folder = QDir(base).filePath(Identity::ExecutableName());
+    const QString folder = QDir(base).filePath(Identity::executableName());
     struct stat info;
     const QByteArray native = QFile::encodeName(folder);
     // Our own folder left open to others (an earlier umask of 002, say)
@@ -146,7 +146,7 @@ QString lockFolder()
     // %LOCALAPPDATA% belongs to the user alone and, unlike %TEMP%, does
     // not move with the environment a copy happens to be started from.
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return base.isEmpty() ? QString() : QDir(base).filePath(Identity::ExecutableName());
+    return base.isEmpty() ? QString() : QDir(base).filePath(Identity::executableName());
 #endif
 }
 

@@ -28,18 +28,18 @@ void OpenWebPage(const QString &address)
     QDesktopServices::openUrl(url);
 }
 
-QString HomePageAddress() { return address(Identity::MainHost(), ""); }
-QString OnlineHelpAddress() { return address(Identity::ProgramHost(), "pallastro-help.html"); }
-QString DownloadPageAddress() { return address(Identity::ProgramHost(), "download-pallastro.html"); }
-QString DonatePageAddress() { return address(Identity::HelpHost(), "donate.html"); }
-QString FullBrandPageAddress() { return address(Identity::HelpHost(), "fully-branded.html"); }
-QString CoBrandPageAddress() { return address(Identity::HelpHost(), "co-brand.html"); }
+QString homePageAddress() { return address(Identity::mainHost(), ""); }
+QString onlineHelpAddress() { return address(Identity::programHost(), "pallastro-help.html"); }
+QString downloadPageAddress() { return address(Identity::programHost(), "download-pallastro.html"); }
+QString donatePageAddress() { return address(Identity::helpHost(), "donate.html"); }
+QString fullBrandPageAddress() { return address(Identity::helpHost(), "fully-branded.html"); }
+QString coBrandPageAddress() { return address(Identity::helpHost(), "co-brand.html"); }
 
-void OpenHomePage() { OpenWebPage(HomePageAddress()); }
-void OpenOnlineHelp() { OpenWebPage(OnlineHelpAddress()); }
-void OpenDownloadPage() { OpenWebPage(DownloadPageAddress()); }
-void OpenDonatePage() { OpenWebPage(DonatePageAddress()); }
-void OpenFullBrandPage() { OpenWebPage(FullBrandPageAddress()); }
-void OpenCoBrandPage() { OpenWebPage(CoBrandPageAddress()); }
+void OpenHomePage() { OpenWebPage(homePageAddress()); }
+void OpenOnlineHelp() { OpenWebPage(onlineHelpAddress()); }
+void OpenDownloadPage() { OpenWebPage(downloadPageAddress()); }
+void OpenDonatePage() { OpenWebPage(donatePageAddress()); }
+void OpenFullBrandPage() { OpenWebPage(fullBrandPageAddress()); }
+void OpenCoBrandPage() { OpenWebPage(coBrandPageAddress()); }
 
 } // namespace modHelp

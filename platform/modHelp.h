@@ -31,11 +31,11 @@ void OpenFullBrandPage();
 void OpenCoBrandPage();
 
 // The addresses the openers use.
-QString HomePageAddress();
-QString OnlineHelpAddress();
-QString DownloadPageAddress();
-QString DonatePageAddress();
-QString FullBrandPageAddress();
-QString CoBrandPageAddress();
+QString homePageAddress();
+QString onlineHelpAddress();
+QString downloadPageAddress();
+QString donatePageAddress();
+QString fullBrandPageAddress();
+QString coBrandPageAddress();
 
 } // namespace modHelp

@@ -72,7 +72,7 @@ class tst_startup : public QObject
     {
         auto *caller = new QLocalSocket(owner);
         caller->connectToServer(
-            InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::ApplicationName()));
+            InstanceChannel::nameFor(UserFolders::lockFolder(), Identity::applicationName()));
         // As a second copy, which writes once its connection stands: the
         // running copy has taken the call by then and reads the request
         // as it comes in.
@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(visibleTopLevels().size(), 1);
             // A first run starts the reminder's period without a question.
             QVERIFY(fake.messages.isEmpty());
-            QVERIFY(QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
+            QVERIFY(QFileInfo::exists(UserFolders::settingsFile(Identity::applicationName())));
             QCOMPARE(lockFiles().size(), 1);
         }
         // The lock goes with the root that owns it.
@@ -144,7 +144,7 @@ private slots:
     void secondCopyShowsTheMessageAndEnds()
     {
         FakeDesktop fake;
-        InstanceLock first(UserFolders::lockFolder(), Identity::ApplicationName());
+        InstanceLock first(UserFolders::lockFolder(), Identity::applicationName());
         QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
 
         QList<int> ended;
@@ -158,7 +158,7 @@ private slots:
         QVERIFY(!root.mainWindow());
         QVERIFY(visibleTopLevels().isEmpty());
         // Neither the reminder nor a browser ran.
-        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
+        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::applicationName())));
         QVERIFY(fake.openedUrls.isEmpty());
         // The first copy's lock is untouched.
         QCOMPARE(lockFiles().size(), 1);
@@ -195,7 +195,7 @@ private slots:
             }
         } dialogs;
         dialogs.named = named;
-        InstanceLock first(UserFolders::lockFolder(), Identity::ApplicationName());
+        InstanceLock first(UserFolders::lockFolder(), Identity::applicationName());
         QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
 
         static QStringList warnings;
@@ -291,7 +291,7 @@ private slots:
         const QString path = folder.filePath(name);
         if (!bytes.isEmpty())
             QVERIFY(writeFile(path, bytes));
-        modGreekNumerology::ResetReadingState();
+        modGreekNumerology::resetReadingState();
 
         FakeDesktop fake;
         QList<int> ended;
@@ -526,9 +526,9 @@ private slots:
         const QString refused = folder.filePath(QStringLiteral("notes.txt"));
         QVERIFY(writeFile(refused, "notes\n"));
         FakeDesktop fake;
-        const QString settings = UserFolders::settingsFile(Identity::ApplicationName());
+        const QString settings = UserFolders::settingsFile(Identity::applicationName());
         if (reminder)
-            QVERIFY(SettingsStore(Identity::ApplicationName())
+            QVERIFY(SettingsStore(Identity::applicationName())
                         .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
         const QByteArray settingsBefore = [&] {
             QFile file(settings);
@@ -572,8 +572,8 @@ private slots:
     {
         Root::prepareApplication();
         QVERIFY(!QApplication::quitOnLastWindowClosed());
-        QCOMPARE(Identity::ApplicationName(), QStringLiteral("tst_startup"));
-        QCOMPARE(QGuiApplication::desktopFileName(), Identity::ApplicationId());
+        QCOMPARE(Identity::applicationName(), QStringLiteral("tst_startup"));
+        QCOMPARE(QGuiApplication::desktopFileName(), Identity::applicationId());
     }
 };
 

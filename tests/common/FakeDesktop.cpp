@@ -56,7 +56,7 @@ void FakeDesktop::emptyTestFolders()
 {
     // The program's own name, and the test's, which the program takes for
     // its name when it runs as the test.
-    for (const QString &name : {Identity::ExecutableName(), Identity::ApplicationName()})
+    for (const QString &name : {Identity::executableName(), Identity::applicationName()})
         emptyFolder(QFileInfo(UserFolders::settingsFile(name)).absolutePath());
     emptyFolder(UserFolders::lockFolder());
 }

@@ -63,7 +63,7 @@ private slots:
 
 void TestCatalogue::init()
 {
-    ResetReadingState();
+    resetReadingState();
     for (auto *table : {&GodNames, &GodDescriptions})
         table->fill(QString());
     NumberInterpretations.fill(QString());
@@ -161,7 +161,7 @@ void TestCatalogue::hermesClosesWithInterpretationOfThree()
 {
     const QStringList parts = GodDescriptions.at(3).split(ParagraphBreak);
     QCOMPARE(parts.size(), 2);
-    QCOMPARE(parts.at(1), InterpretationOf(3));
+    QCOMPARE(parts.at(1), interpretationOf(3));
     QCOMPARE(parts.at(1), QStringLiteral("Along with the power of intuition you will also be "
                                          "blessed with good luck and esoteric knowledge."));
 }
@@ -196,7 +196,7 @@ void TestCatalogue::interpretations()
     QFETCH(QString, firstSentence);
     QFETCH(int, length);
 
-    const QString text = InterpretationOf(qint16(number));
+    const QString text = interpretationOf(qint16(number));
     QCOMPARE(NumberInterpretations.at(number - 1), text);
     QVERIFY2(text.startsWith(firstSentence), qPrintable(text));
     QVERIFY2(text.size() == firstSentence.size() || text.at(firstSentence.size()) == QLatin1Char(' '),
@@ -218,7 +218,7 @@ void TestCatalogue::interpretationOutsideOneToNine()
 {
     QFETCH(int, number);
 
-    QVERIFY(InterpretationOf(qint16(number)).isEmpty());
+    QVERIFY(interpretationOf(qint16(number)).isEmpty());
     QVERIFY(NumberInterpretations.at(9).isEmpty());
 }
 

@@ -41,7 +41,7 @@ private slots:
 
 void TestMapping::init()
 {
-    ResetReadingState();
+    resetReadingState();
     LoadGodCatalogue();
 }
 
@@ -73,7 +73,7 @@ void TestMapping::godsOfNumber()
     QFETCH(int, number);
     QFETCH(QStringList, gods);
 
-    QCOMPARE(namesOf(GodsOf(qint16(number))), gods);
+    QCOMPARE(namesOf(godsOf(qint16(number))), gods);
 
     // Both sides use the same table.
     FillGodList(qint16(number), true);
@@ -86,7 +86,7 @@ void TestMapping::everyGodBelongsToOneNumber()
 {
     QList<int> owner(CatalogueSize, 0);
     for (int n = -32768; n <= 32767; ++n) {
-        const QList<qint16> gods = GodsOf(qint16(n));
+        const QList<qint16> gods = godsOf(qint16(n));
         QVERIFY2(gods.isEmpty() || (n >= 1 && n <= 9), qPrintable(QString::number(n)));
         for (qint16 p : gods) {
             QVERIFY(p >= 0 && p < CatalogueSize);
@@ -109,7 +109,7 @@ void TestMapping::fillLoadsTheCatalogue()
 
     QCOMPARE(GodNames.at(4), QStringLiteral("Hera"));
     QVERIFY(GodDescriptions.at(4).startsWith(QStringLiteral("Hera is the sister of Hestia.")));
-    QVERIFY(!InterpretationOf(4).isEmpty());
+    QVERIFY(!interpretationOf(4).isEmpty());
 }
 
 void TestMapping::fillReplacesOnlyItsSide_data()
@@ -162,7 +162,7 @@ void TestMapping::resetEmptiesTheReading()
     QVERIFY(LifePathNumber != 0 && DestinyNumber != 0);
     QVERIFY(!LifePathGods.isEmpty() && !DestinyGods.isEmpty());
 
-    ResetReadingState();
+    resetReadingState();
 
     QCOMPARE(LifePathNumber, qint16(0));
     QCOMPARE(DestinyNumber, qint16(0));

@@ -95,7 +95,7 @@ private slots:
 
 void TestReduction::init()
 {
-    ResetReadingState();
+    resetReadingState();
 }
 
 void TestReduction::letterValuesFollowTheAlphabet()
@@ -103,8 +103,8 @@ void TestReduction::letterValuesFollowTheAlphabet()
     for (int i = 0; i < 26; ++i) {
         const int expected = i % 9 + 1;
         QCOMPARE(int(LetterValues.at(i)), expected);
-        QCOMPARE(int(LetterValue(QChar(u'A' + i))), expected);
-        QCOMPARE(int(LetterValue(QChar(u'a' + i))), expected);
+        QCOMPARE(int(letterValue(QChar(u'A' + i))), expected);
+        QCOMPARE(int(letterValue(QChar(u'a' + i))), expected);
     }
 }
 
@@ -137,9 +137,9 @@ void TestReduction::onlyAsciiLettersHaveValues()
     QFETCH(QString, character);
 
     for (QChar c : character)
-        QCOMPARE(int(LetterValue(c)), 0);
-    QCOMPARE(int(ComputeDestiny(character)), 0);
-    QCOMPARE(int(ComputeDestiny(character + QStringLiteral("Anna") + character)), 3);
+        QCOMPARE(int(letterValue(c)), 0);
+    QCOMPARE(int(computeDestiny(character)), 0);
+    QCOMPARE(int(computeDestiny(character + QStringLiteral("Anna") + character)), 3);
 }
 
 void TestReduction::reduceSamples_data()
@@ -223,7 +223,7 @@ void TestReduction::destiny()
     QFETCH(QString, name);
     QFETCH(int, destiny);
 
-    QCOMPARE(int(ComputeDestiny(name)), destiny);
+    QCOMPARE(int(computeDestiny(name)), destiny);
 }
 
 void TestReduction::destinyNearTheLimit_data()
@@ -252,7 +252,7 @@ void TestReduction::destinyNearTheLimit()
     QFETCH(QString, name);
     QFETCH(int, sum);
 
-    QCOMPARE(int(ComputeDestiny(name)), digitalRoot(sum));
+    QCOMPARE(int(computeDestiny(name)), digitalRoot(sum));
 }
 
 void TestReduction::lifePath_data()
@@ -276,7 +276,7 @@ void TestReduction::lifePath()
     QFETCH(int, year);
     QFETCH(int, lifePath);
 
-    QCOMPARE(int(ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year))), lifePath);
+    QCOMPARE(int(computeLifePath(qint16(day), qint16(monthIndex), qint16(year))), lifePath);
 }
 
 void TestReduction::lifePathEveryListedDate()
@@ -285,7 +285,7 @@ void TestReduction::lifePathEveryListedDate()
         for (int monthIndex = 0; monthIndex <= 11; ++monthIndex) {
             for (int day = 1; day <= 31; ++day) {
                 const int expected = digitalRoot(day + monthIndex + 1 + year);
-                const int actual = ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year));
+                const int actual = computeLifePath(qint16(day), qint16(monthIndex), qint16(year));
                 if (actual != expected || actual < 1 || actual > 9)
                     QFAIL(qPrintable(QStringLiteral("%1/%2/%3 gives %4, not %5")
                                          .arg(day).arg(monthIndex + 1).arg(year)
@@ -316,7 +316,7 @@ void TestReduction::lifePathOutsideTheLists()
     QFETCH(int, year);
     QFETCH(int, lifePath);
 
-    QCOMPARE(int(ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year))), lifePath);
+    QCOMPARE(int(computeLifePath(qint16(day), qint16(monthIndex), qint16(year))), lifePath);
 }
 
 void TestReduction::computeNumbersStoresBoth()
@@ -348,7 +348,7 @@ void TestReduction::digitSums()
     QFETCH(int, n);
     QFETCH(QList<qint16>, sums);
 
-    QCOMPARE(DigitSums(qint16(n)), sums);
+    QCOMPARE(modGreekNumerology::digitSums(qint16(n)), sums);
 }
 
 void TestReduction::working_data()
@@ -420,13 +420,13 @@ void TestReduction::working()
     QFETCH(QString, breaks);
     QFETCH(int, number);
 
-    const Working w = name.isNull() ? LifePathWorking(qint16(day), qint16(monthIndex), qint16(year))
-                                    : DestinyWorking(name);
-    QCOMPARE(WorkingText(w), text);
-    QCOMPARE(WorkingPieces(w).join(QStringLiteral(" | ")), breaks);
+    const Working w = name.isNull() ? lifePathWorking(qint16(day), qint16(monthIndex), qint16(year))
+                                    : destinyWorking(name);
+    QCOMPARE(workingText(w), text);
+    QCOMPARE(workingPieces(w).join(QStringLiteral(" | ")), breaks);
     QCOMPARE(int(w.number), number);
-    QCOMPARE(int(name.isNull() ? ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year))
-                               : ComputeDestiny(name)),
+    QCOMPARE(int(name.isNull() ? computeLifePath(qint16(day), qint16(monthIndex), qint16(year))
+                               : computeDestiny(name)),
              number);
 }
 
@@ -435,11 +435,11 @@ void TestReduction::workingOfEveryListedDateAddsUp()
     for (int year = 1900; year <= 2050; ++year) {
         for (int monthIndex = 0; monthIndex <= 11; ++monthIndex) {
             for (int day = 1; day <= 31; ++day) {
-                const Working w = LifePathWorking(qint16(day), qint16(monthIndex), qint16(year));
-                const QString wrong = arithmeticOf(WorkingText(w), w.number);
-                if (!wrong.isEmpty() || w.number != ComputeLifePath(qint16(day), qint16(monthIndex), qint16(year)))
+                const Working w = lifePathWorking(qint16(day), qint16(monthIndex), qint16(year));
+                const QString wrong = arithmeticOf(workingText(w), w.number);
+                if (!wrong.isEmpty() || w.number != computeLifePath(qint16(day), qint16(monthIndex), qint16(year)))
                     QFAIL(qPrintable(QStringLiteral("%1/%2/%3: %4 (%5)").arg(day).arg(monthIndex + 1).arg(year)
-                                         .arg(WorkingText(w), wrong)));
+                                         .arg(workingText(w), wrong)));
             }
         }
     }
@@ -456,17 +456,17 @@ void TestReduction::workingOfManyNamesAddsUp()
         const int length = int(random.bounded(1, 40));
         for (int c = 0; c < length; ++c)
             name += alphabet.at(int(random.bounded(alphabet.size())));
-        const Working w = DestinyWorking(name);
-        QCOMPARE(w.number, ComputeDestiny(name));
+        const Working w = destinyWorking(name);
+        QCOMPARE(w.number, computeDestiny(name));
         if (w.termCount() == 0) {
             QCOMPARE(w.number, qint16(0));
             continue;
         }
-        const QString wrong = arithmeticOf(WorkingText(w), w.number);
-        QVERIFY2(wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + WorkingText(w) + QStringLiteral(": ") + wrong));
+        const QString wrong = arithmeticOf(workingText(w), w.number);
+        QVERIFY2(wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + workingText(w) + QStringLiteral(": ") + wrong));
         // Where a line may break it: never inside a digit sum, never before a
         // result.
-        for (const QString &piece : WorkingPieces(w)) {
+        for (const QString &piece : workingPieces(w)) {
             QVERIFY2(!piece.isEmpty() && !piece.startsWith(QLatin1Char(' ')) && !piece.startsWith(QLatin1Char('='))
                          && !piece.startsWith(QChar(0x2192)),
                      qPrintable(name + QStringLiteral(": '") + piece + QLatin1Char('\'')));
@@ -485,10 +485,10 @@ void TestReduction::readingDetailsAreKeptUntilForgotten()
     ComputeNumbers(QStringLiteral("Anna"), 1, 0, 1900);
     QCOMPARE(ReadingDetails->name, QStringLiteral("Anna"));
 
-    ForgetReadingDetails();
+    forgetReadingDetails();
     QVERIFY(!ReadingDetails);
     ComputeNumbers(QStringLiteral("Anna"), 1, 0, 1900);
-    ResetReadingState();
+    resetReadingState();
     QVERIFY(!ReadingDetails);
 }
 

@@ -64,11 +64,11 @@ private slots:
 
     void addressFunctionsMatchWhatIsOpened()
     {
-        // The About window names the home page through HomePageAddress; it
+        // The About window names the home page through homePageAddress; it
         // must be the page that its link opens.
         FakeDesktop fake;
         modHelp::OpenHomePage();
-        QCOMPARE(fake.openedUrls.value(0), QUrl(modHelp::HomePageAddress()));
+        QCOMPARE(fake.openedUrls.value(0), QUrl(modHelp::homePageAddress()));
     }
 
     void openWebPageIgnoresAnAddressThatIsNoUrl()

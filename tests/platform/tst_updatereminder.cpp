@@ -90,7 +90,7 @@ private slots:
         FakeDesktop fake;
         const QDate today = fake.fixedToday;
         {
-            SettingsStore before(Identity::ApplicationName());
+            SettingsStore before(Identity::applicationName());
             if (!duration.isEmpty())
                 QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, today)));
             if (!install.isEmpty())
@@ -108,13 +108,13 @@ private slots:
             QCOMPARE(m.buttons, QMessageBox::StandardButtons(QMessageBox::Yes | QMessageBox::No));
         }
 
-        const SettingsStore after(Identity::ApplicationName());
+        const SettingsStore after(Identity::applicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), storedText(durationAfter, today));
         QCOMPARE(after.read(QStringLiteral("Install")), installAfter);
 
         if (pageOpened) {
             QCOMPARE(fake.openedUrls.size(), 1);
-            QCOMPARE(fake.openedUrls.at(0), QUrl(modHelp::DownloadPageAddress()));
+            QCOMPARE(fake.openedUrls.at(0), QUrl(modHelp::downloadPageAddress()));
         } else {
             QVERIFY(fake.openedUrls.isEmpty());
         }
@@ -124,7 +124,7 @@ private slots:
     void nextRunAfterAnAnswerIsQuiet()
     {
         FakeDesktop fake;
-        QVERIFY(SettingsStore(Identity::ApplicationName())
+        QVERIFY(SettingsStore(Identity::applicationName())
                     .write(QStringLiteral("Duration"), fake.fixedToday.addDays(-20).toString(Qt::ISODate)));
         fake.messageAnswers.enqueue(QMessageBox::No);
         modHelp::UpdateReminder(fake.fixedToday, fake);
@@ -142,7 +142,7 @@ private slots:
     void damagedSettingsFileStartsAfresh()
     {
         FakeDesktop fake;
-        const QString path = UserFolders::settingsFile(Identity::ApplicationName());
+        const QString path = UserFolders::settingsFile(Identity::applicationName());
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -151,7 +151,7 @@ private slots:
 
         modHelp::UpdateReminder(fake.fixedToday, fake);
         QVERIFY(fake.messages.isEmpty());
-        const SettingsStore after(Identity::ApplicationName());
+        const SettingsStore after(Identity::applicationName());
         QCOMPARE(after.read(QStringLiteral("Duration")), fake.fixedToday.toString(Qt::ISODate));
         QCOMPARE(after.read(QStringLiteral("Install")), QStringLiteral("1"));
     }
@@ -179,14 +179,14 @@ private slots:
         PALLASTRO_AS_ORDINARY_USER();
 
         FakeDesktop fake;
-        const QString path = UserFolders::settingsFile(Identity::ApplicationName());
+        const QString path = UserFolders::settingsFile(Identity::applicationName());
         if (duration.isEmpty()) {
             QDir().mkpath(QFileInfo(path).absolutePath());
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("\xff\xfe[\x01\n\x80garbage", 13));
         } else {
-            SettingsStore before(Identity::ApplicationName());
+            SettingsStore before(Identity::applicationName());
             QVERIFY(before.write(QStringLiteral("Duration"), storedText(duration, fake.fixedToday)));
             QVERIFY(before.write(QStringLiteral("Install"), QStringLiteral("3")));
         }
@@ -230,7 +230,7 @@ private slots:
         FakeDesktop fake;
         modHelp::OpenDownloadPage();
         QCOMPARE(fake.openedUrls.size(), 1);
-        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::ApplicationName())));
+        QVERIFY(!QFileInfo::exists(UserFolders::settingsFile(Identity::applicationName())));
     }
 };
 

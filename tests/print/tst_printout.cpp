@@ -121,7 +121,7 @@ void TestPrintout::initTestCase()
 
 void TestPrintout::init()
 {
-    ResetReadingState();
+    resetReadingState();
 }
 
 void TestPrintout::readingOnPaper_data()
@@ -217,12 +217,12 @@ void TestPrintout::readingOnPaper()
     }
 
     // What the pages must say, worked out from the engine's tables.
-    texts << Identity::Title() << QStringLiteral("Printed on ") + englishDate(today);
+    texts << Identity::title() << QStringLiteral("Printed on ") + englishDate(today);
     QStringList unbroken;
     if (!name.isNull()) {
         const QString workings[] = {
-            WorkingText(LifePathWorking(qint16(born.day()), qint16(born.month() - 1), qint16(born.year()))),
-            WorkingText(DestinyWorking(name))};
+            workingText(lifePathWorking(qint16(born.day()), qint16(born.month() - 1), qint16(born.year()))),
+            workingText(destinyWorking(name))};
         texts << QStringLiteral("Born ") + englishDate(born) << workings[0] << workings[1];
         for (const QString &working : workings)
             unbroken << unbrokenPieces(working);
@@ -233,8 +233,8 @@ void TestPrintout::readingOnPaper()
                                        std::pair{QStringLiteral("Destiny"), destiny}}) {
         texts << QStringLiteral("Greek Numerology %1 Number is %2").arg(side).arg(number);
         if (number >= 1 && number <= 9)
-            texts << InterpretationOf(qint16(number));
-        for (qint16 p : GodsOf(qint16(number))) {
+            texts << interpretationOf(qint16(number));
+        for (qint16 p : godsOf(qint16(number))) {
             texts << GodNames[p];
             texts << GodDescriptions[p].split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
             ++portraits;

@@ -309,7 +309,7 @@ void TestHighDpi::resultCaptionsFitForEveryGod()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
 
-    const qsizetype gods = gn::GodsOf(number).size();
+    const qsizetype gods = gn::godsOf(number).size();
     for (qsizetype i = 0; i < qMax<qsizetype>(gods, 1); ++i) {
         const QStringList clipped = clippedCaptions(w);
         QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("god %1:\n").arg(i) + clipped.join(QLatin1Char('\n'))));

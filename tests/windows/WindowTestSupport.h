@@ -50,7 +50,7 @@ inline void disposeAll()
             windows << w;
     for (const QPointer<QWidget> &w : windows)
         delete w.data();
-    modGreekNumerology::ResetReadingState();
+    modGreekNumerology::resetReadingState();
     frmGreekNumerologyResult::LifePathPosition = 0;
     frmGreekNumerologyResult::DestinyPosition = 0;
 }

@@ -176,8 +176,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
-        QTest::newRow("lblHomePage") << "lblHomePage" << modHelp::HomePageAddress();
-        QTest::newRow("lblCoBrand") << "lblCoBrand" << modHelp::FullBrandPageAddress();
+        QTest::newRow("lblHomePage") << "lblHomePage" << modHelp::homePageAddress();
+        QTest::newRow("lblCoBrand") << "lblCoBrand" << modHelp::fullBrandPageAddress();
     }
 
     void linksOpenTheirPages()
@@ -229,7 +229,7 @@ private slots:
             focused = modal->focusWidget() ? modal->focusWidget()->objectName() : QString();
             QTest::keyClick(modal->windowHandle(), Qt::Key(key));
         });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
 
         QCOMPARE(shown, QStringLiteral("frmAbout"));
         QCOMPARE(focused, QStringLiteral("cmdOK"));
@@ -267,7 +267,7 @@ private slots:
             // Whatever the key did, the window goes, so that the test ends.
             modal->close();
         });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
 
         QCOMPARE(focused, QStringLiteral("cmdOK"));
         QVERIFY2(KeyPress::pressedLikeSpace(pressed), qPrintable(KeyPress::describe(pressed)));
@@ -281,7 +281,7 @@ private slots:
         QWidget owner;
         owner.show();
         whenModal([](QWidget *modal) { modal->close(); });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
         QVERIFY(owner.findChildren<frmAbout *>().isEmpty());
         QVERIFY(owner.isVisible());
@@ -301,7 +301,7 @@ private slots:
             about->move(about->pos() + QPoint(40, 40));
             about->cmdOK->click();
         });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
         QVERIFY(first.isNull());
 
         QString text;
@@ -309,7 +309,7 @@ private slots:
             text = qobject_cast<frmAbout *>(modal)->Label1->text();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
         QVERIFY(text.startsWith(QStringLiteral("Pallastro finds")));
     }
 
@@ -331,7 +331,7 @@ private slots:
             QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, onButton);
             QTest::keyClick(modal->windowHandle(), Qt::Key_Return);
         });
-        frmAbout::ShowModal(&owner);
+        frmAbout::showModal(&owner);
         QVERIFY(ownerWasModalParent);
         QCOMPARE(clicks, 0);
         QTest::mouseClick(owner.windowHandle(), Qt::LeftButton, {}, onButton);

@@ -278,8 +278,8 @@ void TestFrmMain::proceedByMenuEqualsButton()
     QCOMPARE(menu.lifePathName, button.lifePathName);
     QCOMPARE(menu.destinyName, button.destinyName);
     // And both are the reading of that entry, not some leftover.
-    QCOMPARE(button.lifePath, modGreekNumerology::ComputeLifePath(15, 2, 1980));
-    QCOMPARE(button.destiny, modGreekNumerology::ComputeDestiny(entry.name));
+    QCOMPARE(button.lifePath, modGreekNumerology::computeLifePath(15, 2, 1980));
+    QCOMPARE(button.destiny, modGreekNumerology::computeDestiny(entry.name));
     QVERIFY(!button.lifePathName.isEmpty());
 }
 
@@ -349,7 +349,7 @@ void TestFrmMain::keysOnTheFocusedControl()
         QVERIFY(onlyOpen<frmGreekNumerologyResult>());
         QVERIFY(!w || !w->isVisible());
         QVERIFY(fake.messages.isEmpty());
-        QCOMPARE(modGreekNumerology::LifePathNumber, modGreekNumerology::ComputeLifePath(15, 2, 1980));
+        QCOMPARE(modGreekNumerology::LifePathNumber, modGreekNumerology::computeLifePath(15, 2, 1980));
         return;
     }
     QVERIFY(w && w->isVisible());
@@ -458,13 +458,13 @@ void TestFrmMain::commandsOpenTheirPages_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("address");
 
-    QTest::newRow("Label61") << "Label61" << modHelp::HomePageAddress();
-    QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::CoBrandPageAddress();
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::FullBrandPageAddress();
-    QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::OnlineHelpAddress();
-    QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::HomePageAddress();
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::DownloadPageAddress();
-    QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::DonatePageAddress();
+    QTest::newRow("Label61") << "Label61" << modHelp::homePageAddress();
+    QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::coBrandPageAddress();
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::fullBrandPageAddress();
+    QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::onlineHelpAddress();
+    QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::homePageAddress();
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::downloadPageAddress();
+    QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::donatePageAddress();
 }
 
 void TestFrmMain::commandsOpenTheirPages()

@@ -143,7 +143,7 @@ void TestFrmResult::opensWithNumbersAndFirstGods()
 
     QCOMPARE(w->lblD[1]->text(), QStringLiteral("HERMES"));
     QVERIFY(w->txtD->toPlainText().startsWith(QStringLiteral("He is the son of Zeus and Maia.")));
-    QCOMPARE(w->lblD[2]->text(), gn::InterpretationOf(3));
+    QCOMPARE(w->lblD[2]->text(), gn::interpretationOf(3));
     QCOMPARE(shownPicture(w->imgD), portraitAt120(4));
 
     QVERIFY(fake.messages.isEmpty());
@@ -370,7 +370,7 @@ void TestFrmResult::captionsSayHowTheNumbersWereReached()
 
     FakeDesktop fake;
     if (name.isNull()) {
-        gn::ForgetReadingDetails();
+        gn::forgetReadingDetails();
         gn::LifePathNumber = qint16(lifePath);
         gn::DestinyNumber = qint16(destiny);
     } else {
@@ -502,7 +502,7 @@ void TestFrmResult::printPrintsTheWholeReading()
         onlyOpen<frmGreekNumerologyResult>()->cmdBack_Click();
         const QString saved = folder.filePath(QStringLiteral("seven-three.grn"));
         QVERIFY(ReadingFile::write(saved, {7, 3}));
-        QVERIFY(onlyOpen<frmMain>()->OpenReading(saved));
+        QVERIFY(onlyOpen<frmMain>()->openReading(saved));
         QVERIFY(!gn::ReadingDetails);
     } else {
         QVERIFY(gn::ReadingDetails);

@@ -483,7 +483,7 @@ void TestSaveOpen::savedNameOpensAgain()
     LifePathNumber = 5;
     DestinyNumber = 8;
     QPointer<frmMain> main = showMainWith(QStringLiteral("Someone"));
-    QVERIFY(main->OpenReading(dir.filePath(saved)));
+    QVERIFY(main->openReading(dir.filePath(saved)));
     settle();
     QCOMPARE(fake.messages.size(), asked ? 1 : 0);
     QCOMPARE(LifePathNumber, qint16(7));

@@ -49,7 +49,7 @@ LinkLabel *link(QWidget *parent, const char *name, const QString &text)
 QString frmAbout::homePageCaption()
 {
     // The address as people say it: no scheme, no trailing slash.
-    const QUrl home(modHelp::HomePageAddress());
+    const QUrl home(modHelp::homePageAddress());
     return QStringLiteral("Click here to visit us at ") + home.host();
 }
 
@@ -114,7 +114,7 @@ frmAbout::frmAbout(QWidget *owner)
     lblCoBrand = link(this, "lblCoBrand", QStringLiteral("Click here for more details"));
     placeAutoSized(lblCoBrand, 3420, 2115);
 
-    Label2 = WindowKit::label(this, "Label2", Identity::Title(), Look::font(9.75, true), Look::Yellow, QRect(),
+    Label2 = WindowKit::label(this, "Label2", Identity::title(), Look::font(9.75, true), Look::Yellow, QRect(),
                               false, Reach::Exact);
     // QLabel's own placing of a single line, a pixel lower than the kit's
     // top alignment: where the title has always stood.
@@ -137,7 +137,7 @@ frmAbout::frmAbout(QWidget *owner)
     Centring::centreOnScreen(this, owner ? owner->screen() : nullptr);
 }
 
-void frmAbout::ShowModal(QWidget *owner)
+void frmAbout::showModal(QWidget *owner)
 {
     if (!owner)
         owner = QApplication::activeWindow();

@@ -17,7 +17,7 @@ public:
     explicit frmAbout(QWidget *owner = nullptr);
 
     // Creates the window, shows it modally over owner and returns once it is closed.
-    static void ShowModal(QWidget *owner);
+    static void showModal(QWidget *owner);
 
     QPushButton *cmdOK = nullptr;
     LinkLabel *lblHomePage = nullptr;

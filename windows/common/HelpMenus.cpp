@@ -57,7 +57,7 @@ Menus build(QMainWindow *window, const Design &design)
     QObject::connect(m.mnuUpdate, &QAction::triggered, window, &modHelp::OpenDownloadPage);
     QObject::connect(m.mnuDonate, &QAction::triggered, window, &modHelp::OpenDonatePage);
     QObject::connect(m.mnuMakeMoney, &QAction::triggered, window, &modHelp::OpenFullBrandPage);
-    QObject::connect(m.mnuAbout, &QAction::triggered, window, [window] { frmAbout::ShowModal(window); });
+    QObject::connect(m.mnuAbout, &QAction::triggered, window, [window] { frmAbout::showModal(window); });
     return m;
 }
 

@@ -31,7 +31,7 @@ QString coBrandText()
 
 QString bannerText()
 {
-    const QString host = Identity::MainHost();
+    const QString host = Identity::mainHost();
     return QStringLiteral("Talk about your reading on our discussion board. Meet fellow friends of the "
                           "myths. Visit us at %1")
         .arg(host);

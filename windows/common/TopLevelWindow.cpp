@@ -55,7 +55,7 @@ void TopLevelWindow::buildPromotion(const Promotion::PanelDesign &panel, const Q
 FileDialogRequest TopLevelWindow::readingFileRequest(FileDialogRequest::Mode mode, const QString &purpose,
                                                      const QString &filter)
 {
-    const QString name = Identity::Name();
+    const QString name = Identity::name();
     return {mode, name, name + QStringLiteral(": ") + purpose, filter, QStringLiteral("grn")};
 }
 

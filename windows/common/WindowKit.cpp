@@ -37,7 +37,7 @@ constexpr int Overhang = 1;
 
 } // namespace
 
-QString caption() { return Identity::Title(); }
+QString caption() { return Identity::title(); }
 
 void dress(QWidget *window)
 {

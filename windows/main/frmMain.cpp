@@ -178,7 +178,7 @@ bool frmMain::ValidateEntry()
     return false;
 }
 
-void frmMain::RunReading()
+void frmMain::runReading()
 {
     if (!ValidateEntry())
         return;
@@ -192,9 +192,9 @@ void frmMain::RunReading()
     m_root.showResult(*this);
 }
 
-void frmMain::cmdProceed_Click() { RunReading(); }
+void frmMain::cmdProceed_Click() { runReading(); }
 
-void frmMain::mnuProceed_Click() { RunReading(); }
+void frmMain::mnuProceed_Click() { runReading(); }
 
 void frmMain::cmdOpen_Click()
 {
@@ -203,12 +203,12 @@ void frmMain::cmdOpen_Click()
                                  QStringLiteral("Pallastro (*.grn)")));
     if (path.isEmpty())
         return;
-    OpenReading(path);
+    openReading(path);
 }
 
 QString frmMain::refusedFileText() { return QStringLiteral("Please Check The File."); }
 
-std::optional<ReadingFile::Reading> frmMain::ReadingFrom(const QString &path)
+std::optional<ReadingFile::Reading> frmMain::readingFrom(const QString &path)
 {
     // Only the exact lower-case ending is taken; the dot is not required.
     if (!ReadingFile::isReadingName(path))
@@ -216,9 +216,9 @@ std::optional<ReadingFile::Reading> frmMain::ReadingFrom(const QString &path)
     return ReadingFile::read(path);
 }
 
-bool frmMain::OpenReading(const QString &path)
+bool frmMain::openReading(const QString &path)
 {
-    const std::optional<ReadingFile::Reading> reading = ReadingFrom(path);
+    const std::optional<ReadingFile::Reading> reading = readingFrom(path);
     if (!reading) {
         // A wrong name is refused unread; a file that holds no reading never
         // passes the numbers of an earlier reading off as its own.
@@ -230,7 +230,7 @@ bool frmMain::OpenReading(const QString &path)
     modGreekNumerology::DestinyNumber = reading->destiny;
     // A saved reading holds the two numbers only: whoever the last reading
     // of this run was for, this one is not theirs.
-    modGreekNumerology::ForgetReadingDetails();
+    modGreekNumerology::forgetReadingDetails();
     m_root.showResult(*this);
     return true;
 }

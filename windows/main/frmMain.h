@@ -53,10 +53,10 @@ public:
     // What Open does once a file is chosen, also for a file named on the
     // command line or handed over by a second copy: Open's message for a
     // file it refuses (false), else the result window in place of this one.
-    bool OpenReading(const QString &path);
+    bool openReading(const QString &path);
     // The reading in a file as Open judges it: nothing for a path whose
     // name does not end in "grn", or whose content is no reading.
-    static std::optional<ReadingFile::Reading> ReadingFrom(const QString &path);
+    static std::optional<ReadingFile::Reading> readingFrom(const QString &path);
     static QString refusedFileText();
 
 private:
@@ -66,5 +66,5 @@ private:
     void connectCommands() override;
 
     bool ValidateEntry();
-    void RunReading();
+    void runReading();
 };

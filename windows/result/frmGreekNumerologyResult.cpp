@@ -200,7 +200,7 @@ void frmGreekNumerologyResult::nameForAssistiveTechnology()
     // and "Next" would be read as their descriptions, "Back" clashing with
     // the window's own Back; the tool tips stay as they are. The
     // descriptions, and the names of the mythology boxes, say which god each
-    // side shows (ShowGod).
+    // side shows (showGod).
     cmdBackLP->setAccessibleName(QStringLiteral("Previous Life Path god"));
     cmdNextLP->setAccessibleName(QStringLiteral("Next Life Path god"));
     cmdBackD->setAccessibleName(QStringLiteral("Previous Destiny god"));
@@ -298,10 +298,10 @@ void frmGreekNumerologyResult::Form_Load()
 
     lblLP[0]->setText(QStringLiteral("Greek Numerology Life Path Number is ") + QString::number(LifePathNumber));
     WindowKit::sizeToText(lblLP[0]);
-    lblLP[2]->setText(InterpretationOf(LifePathNumber));
+    lblLP[2]->setText(interpretationOf(LifePathNumber));
     lblD[0]->setText(QStringLiteral("Greek Numerology Destiny Number is ") + QString::number(DestinyNumber));
     WindowKit::sizeToText(lblD[0]);
-    lblD[2]->setText(InterpretationOf(DestinyNumber));
+    lblD[2]->setText(interpretationOf(DestinyNumber));
     const ReadingSummary::Summary summary = ReadingSummary::current(QDate::currentDate());
     sayHowReached(lblLP[0], summary.lifePath);
     sayHowReached(lblD[0], summary.destiny);
@@ -310,7 +310,7 @@ void frmGreekNumerologyResult::Form_Load()
     ShowDestinyGod();
 }
 
-void frmGreekNumerologyResult::ShowGod(const Side &side)
+void frmGreekNumerologyResult::showGod(const Side &side)
 {
     using namespace modGreekNumerology;
     switch (GodStepper::settle(side.position, side.gods.size())) {
@@ -372,13 +372,13 @@ frmGreekNumerologyResult::Side frmGreekNumerologyResult::destinySide()
 
 void frmGreekNumerologyResult::ShowLifePathGod()
 {
-    ShowGod(lifePathSide());
+    showGod(lifePathSide());
     speakShownGods();
 }
 
 void frmGreekNumerologyResult::ShowDestinyGod()
 {
-    ShowGod(destinySide());
+    showGod(destinySide());
     speakShownGods();
 }
 
@@ -411,7 +411,7 @@ void frmGreekNumerologyResult::cmdBack_Click()
     modGreekNumerology::LifePathGods.clear();
     modGreekNumerology::DestinyGods.clear();
     // The next reading is a new one, or one opened without a name.
-    modGreekNumerology::ForgetReadingDetails();
+    modGreekNumerology::forgetReadingDetails();
     LifePathPosition = 0;
     DestinyPosition = 0;
 
@@ -425,11 +425,11 @@ void frmGreekNumerologyResult::cmdPrint_Click()
     // The whole reading, every god of both sides, not only the two in view.
     const ReadingPrintout printout(ReadingSummary::current(QDate::currentDate()));
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(Identity::Name() + QStringLiteral(" reading"));
-    printer.setCreator(Identity::Title());
+    printer.setDocName(Identity::name() + QStringLiteral(" reading"));
+    printer.setCreator(Identity::title());
 
     PrintDialogRequest request;
-    request.spokenTitle = Identity::Name() + QStringLiteral(": Print this reading");
+    request.spokenTitle = Identity::name() + QStringLiteral(": Print this reading");
     request.pageCount = printout.pageCount(printer);
     switch (m_dialogs.askPrint(this, printer, request)) {
     case PrintAnswer::Cancel:

@@ -77,7 +77,7 @@ private:
     static void describePortrait(QLabel *portrait, int catalogPosition);
     void buildFileMenu() override;
     void connectCommands() override;
-    void ShowGod(const Side &side);
+    void showGod(const Side &side);
     void showError(const QString &text);
     // Asks before a save replaces a file the Save dialog has not asked about.
     bool mayReplace(const QString &path);

@@ -265,8 +265,8 @@ void TestAccessibility::mythologyBoxesNameTheirGod()
     gn::LoadGodCatalogue();
 
     // No label stands in for the name, which says whose description it is.
-    QCOMPARE(nameOf(w->txtLP), QStringLiteral("Life Path god: ") + gn::GodNames[gn::GodsOf(4).first()]);
-    QCOMPARE(nameOf(w->txtD), QStringLiteral("Destiny god: ") + gn::GodNames[gn::GodsOf(5).first()]);
+    QCOMPARE(nameOf(w->txtLP), QStringLiteral("Life Path god: ") + gn::GodNames[gn::godsOf(4).first()]);
+    QCOMPARE(nameOf(w->txtD), QStringLiteral("Destiny god: ") + gn::GodNames[gn::godsOf(5).first()]);
     QVERIFY(interfaceOf(w->txtLP)->relations(QAccessible::Label).isEmpty());
     // The box's text stays its value, so a god's description is read in full.
     QCOMPARE(interfaceOf(w->txtLP)->text(QAccessible::Value), w->txtLP->toPlainText());
@@ -274,7 +274,7 @@ void TestAccessibility::mythologyBoxesNameTheirGod()
     QCOMPARE(nameOf(w->Frame1), QStringLiteral("Destiny"));
     // Back, where the window opens, describes the whole reading.
     QCOMPARE(descriptionOf(w->cmdBack), QStringLiteral("Life Path 4, %1. Destiny 5, %2.")
-                                            .arg(gn::GodNames[gn::GodsOf(4).first()], gn::GodNames[gn::GodsOf(5).first()]));
+                                            .arg(gn::GodNames[gn::godsOf(4).first()], gn::GodNames[gn::godsOf(5).first()]));
 }
 
 void TestAccessibility::stepButtonsSayWhatTheyDo_data()
@@ -309,7 +309,7 @@ void TestAccessibility::stepButtonsSayWhatTheyDo()
     // Its description is the god its side shows, never its tool tip.
     const QString side = name.contains(QLatin1String("Life Path")) ? QStringLiteral("Life Path") : QStringLiteral("Destiny");
     gn::LoadGodCatalogue();
-    QCOMPARE(iface->text(QAccessible::Description), side + QStringLiteral(" shows ") + gn::GodNames[gn::GodsOf(6).first()]);
+    QCOMPARE(iface->text(QAccessible::Description), side + QStringLiteral(" shows ") + gn::GodNames[gn::godsOf(6).first()]);
 
     // Pressing it through assistive technology steps like a click.
     const qint16 lifePathBefore = frmGreekNumerologyResult::LifePathPosition;
@@ -355,7 +355,7 @@ void TestAccessibility::portraitsNameTheGodShown()
     QPushButton *back = lifePathSide ? w->cmdBackLP : w->cmdBackD;
 
     gn::LoadGodCatalogue();
-    const QList<qint16> gods = gn::GodsOf(number);
+    const QList<qint16> gods = gn::godsOf(number);
     QVERIFY(!gods.isEmpty());
 
     QAccessibleInterface *iface = interfaceOf(portrait);
@@ -419,7 +419,7 @@ void TestAccessibility::emptySideHasNoPortrait()
     frmGreekNumerologyResult *w = openReading(number, 7);
 
     QCOMPARE(descriptionOf(w->imgLP), QStringLiteral("No portrait"));
-    QCOMPARE(descriptionOf(w->imgD), QStringLiteral("Portrait of ") + gn::GodNames[gn::GodsOf(7).first()]);
+    QCOMPARE(descriptionOf(w->imgD), QStringLiteral("Portrait of ") + gn::GodNames[gn::godsOf(7).first()]);
     QCOMPARE(nameOf(w->txtLP), QStringLiteral("Life Path god"));
     QCOMPARE(descriptionOf(w->cmdNextLP), QStringLiteral("Life Path shows no god"));
     QVERIFY(descriptionOf(w->cmdBack).startsWith(QStringLiteral("Life Path %1, no god. Destiny 7, ").arg(number)));
